@@ -1,0 +1,24 @@
+# quill_add_test(NAME SOURCES ... LIBS ... [SERVER])
+# One ctest entry per program, so each program starts once. Windows programs
+# run under Wine through scripts/run-test.sh, which also starts a catalogue
+# service on a free port when SERVER is given.
+function(quill_add_test name)
+  cmake_parse_arguments(T "SERVER" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  if(WIN32)
+    target_link_options(${name} PRIVATE -mconsole)
+    set(server_flag "")
+    if(T_SERVER)
+      set(server_flag --server)
+    endif()
+    add_test(NAME ${name}
+             COMMAND ${PROJECT_SOURCE_DIR}/scripts/run-test.sh ${server_flag} $<TARGET_FILE:${name}>)
+    set_tests_properties(${name} PROPERTIES
+      ENVIRONMENT "WINEPREFIX=${QUILL_WINEPREFIX};WINEDEBUG=-all;QUILL_SERVER_EXE=${QUILL_SERVER_EXE};QUILL_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data/catalogue"
+      TIMEOUT 600)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  endif()
+endfunction()

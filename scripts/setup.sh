@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# setup.sh: every Debian package the project needs (run as root). Quick when
+# everything is there already.
+set -eu
+packages=(
+  cmake ninja-build g++ make
+  mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix gcc-mingw-w64-x86-64-posix gcc-mingw-w64-i686-posix
+  wine wine64
+  googletest libcpp-httplib-dev
+  xvfb imagemagick fonts-wqy-zenhei x11-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update
+  # No recommends: wine64 recommends the 32-bit loader, which these machines cannot run.
+  apt-get install -y --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# test.sh: set up, build, and run every test: the host tests under the
+# sanitizers, then the Windows tests under Wine in a private headless prefix.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${QUILL_BUILD:-$root/build}
+jobs=$(nproc)
+
+bash "$root/scripts/setup.sh"
+bash "$root/scripts/build.sh"
+
+export WINEPREFIX="$build/win64/wineprefix" WINEDEBUG=-all
+bash "$root/scripts/wine-prefix.sh" "$WINEPREFIX" headless
+# One wineserver for the whole run: a cold Wine start costs seconds.
+wineserver -p >/dev/null 2>&1
+trap 'wineserver -k 2>/dev/null || true' EXIT
+
+status=0
+echo "== host tests (AddressSanitizer, UBSan) =="
+ctest --test-dir "$build/native" --output-on-failure -j "$jobs" || status=1
+echo "== Windows tests (x86_64, Wine) =="
+ctest --test-dir "$build/win64" --output-on-failure -j "$jobs" || status=1
+exit $status

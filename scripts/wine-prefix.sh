@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# wine-prefix.sh PREFIX [headless|display]
+# Creates a private Wine prefix once. "headless" selects the null graphics
+# driver (windows without an X server); "display" maps a CJK font so that
+# Chinese text shows under Xvfb.
+set -eu
+prefix=$1
+mode=${2:-headless}
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+[ -f "$prefix/.quill-$mode" ] && exit 0
+mkdir -p "$prefix"
+wineboot -i >/dev/null 2>&1
+if [ "$mode" = headless ]; then
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
+else
+  here=$(cd "$(dirname "$0")" && pwd)
+  wine regedit "$(winepath -w "$here/cjk-fonts.reg")" >/dev/null 2>&1
+fi
+wineserver -w
+touch "$prefix/.quill-$mode"

@@ -1,0 +1,231 @@
+#include "catalogue_server.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+namespace {
+
+const char kHtml[] = "text/html; charset=utf-8";
+const char kText[] = "text/plain; charset=utf-8";
+
+// How long a route named "stall" keeps the client waiting.
+constexpr int kStallSeconds = 30;
+constexpr int kStallCapSeconds = 120;
+constexpr int kNoLineCapMiB = 64;
+constexpr long kLinesCap = 1000000;
+
+// Integer query parameter; `fallback` when it is missing, false when malformed.
+bool intParam(const httplib::Request &req, const char *name, long fallback, long *value) {
+    if (!req.has_param(name)) {
+        *value = fallback;
+        return true;
+    }
+    const std::string text = req.get_param_value(name);
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    *value = std::strtol(text.c_str(), nullptr, 10);
+    return true;
+}
+
+void badRequest(httplib::Response &res, const std::string &why) {
+    res.status = 400;
+    res.set_content("<!DOCTYPE html>\n<html><body><p>" + PageRenderer::escape(why) + "</p></body></html>\n", kHtml);
+}
+
+void notFound(httplib::Response &res, const std::string &what) {
+    res.status = 404;
+    res.set_content(PageRenderer::notFoundPage(what), kHtml);
+}
+
+// The query text after "id=", as the client sent it: ids may carry their
+// own "&name=value" parts, which a parameter parser would split off.
+std::string rawDetailId(const std::string &target) {
+    const std::size_t q = target.find('?');
+    if (q == std::string::npos) return std::string();
+    const std::string query = target.substr(q + 1);
+    if (query.compare(0, 3, "id=") == 0) return query.substr(3);
+    const std::size_t at = query.find("&id=");
+    return at == std::string::npos ? std::string() : query.substr(at + 4);
+}
+
+}  // namespace
+
+CatalogueServer::CatalogueServer(Catalogue catalogue, std::string dataDir)
+    : catalogue_(std::move(catalogue)), dataDir_(std::move(dataDir)) {
+    // Stalled responses each hold a worker; leave room for a test suite's worth.
+    http_.new_task_queue = [] { return new httplib::ThreadPool(64); };
+    // Short idle and read limits so that shutdown never waits on a silent client.
+    http_.set_keep_alive_timeout(1);
+    http_.set_read_timeout(2, 0);
+    addRoutes();
+    addScenarios();
+}
+
+int CatalogueServer::bind(const std::string &host, int port) {
+    if (port == 0) return http_.bind_to_any_port(host);
+    return http_.bind_to_port(host, port) ? port : -1;
+}
+
+bool CatalogueServer::run(const std::string &coverBase) {
+    renderer_ = std::make_unique<PageRenderer>(catalogue_, coverBase);
+    if (stopping_) return true;
+    return http_.listen_after_bind() || stopping_;
+}
+
+void CatalogueServer::stop() {
+    stopping_ = true;
+    http_.stop();
+}
+
+bool CatalogueServer::pause(int seconds) const {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    while (std::chrono::steady_clock::now() < until) {
+        if (stopping_) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return !stopping_;
+}
+
+void CatalogueServer::stall(httplib::Response &res, const std::string &contentType, std::string head,
+                            std::string tail, int seconds) {
+    auto body = std::make_shared<std::string>(head + tail);
+    const std::size_t headLength = head.size();
+    res.set_content_provider(
+        body->size(), contentType,
+        [this, body, headLength, seconds](std::size_t offset, std::size_t, httplib::DataSink &sink) {
+            if (offset < headLength) return sink.write(body->data() + offset, headLength - offset);
+            // Reached once: writing the tail moves the offset to the end.
+            if (!pause(seconds)) return false;
+            return sink.write(body->data() + offset, body->size() - offset);
+        });
+}
+
+void CatalogueServer::addRoutes() {
+    http_.set_pre_routing_handler([this](const httplib::Request &req, httplib::Response &) {
+        // The counters' own routes would disturb what they measure.
+        if (req.target.compare(0, 3, "/__") != 0) stats_.record(req.target);
+        return httplib::Server::HandlerResponse::Unhandled;
+    });
+    // Only fills in bodies for errors that have none yet, such as unknown paths.
+    http_.set_error_handler(httplib::Server::HandlerWithResponse(
+        [](const httplib::Request &req, httplib::Response &res) {
+            if (!res.body.empty() || res.content_provider_) return httplib::Server::HandlerResponse::Unhandled;
+            res.set_content(PageRenderer::notFoundPage(req.path), kHtml);
+            return httplib::Server::HandlerResponse::Handled;
+        }));
+
+    http_.Get(R"(/isbn/([^/]+)/)", [this](const httplib::Request &req, httplib::Response &res) { community(req, res); });
+    http_.Get("/BookSearch.aspx", [this](const httplib::Request &req, httplib::Response &res) { search(req, res); });
+    http_.Get("/bookdetail.aspx", [this](const httplib::Request &req, httplib::Response &res) { detail(req, res); });
+    http_.Get(R"(/lpic/([^/]+))", [this](const httplib::Request &req, httplib::Response &res) { cover(req, res); });
+
+    http_.Get("/__stats", [this](const httplib::Request &req, httplib::Response &res) {
+        res.set_content(std::to_string(stats_.countWithPrefix(req.get_param_value("path"))), kText);
+    });
+    http_.Get("/__reset", [this](const httplib::Request &, httplib::Response &res) {
+        stats_.reset();
+        res.set_content("ok", kText);
+    });
+}
+
+void CatalogueServer::community(const httplib::Request &req, httplib::Response &res) {
+    const std::string isbn = req.matches[1];
+    if (isbn == "stall") return stall(res, kHtml, PageRenderer::stallHead(), PageRenderer::stallTail(), kStallSeconds);
+    const Book *book = catalogue_.communityBook(isbn);
+    if (!book) return notFound(res, "/isbn/" + isbn + "/");
+    res.set_content(renderer_->communityPage(*book), kHtml);
+}
+
+void CatalogueServer::search(const httplib::Request &req, httplib::Response &res) {
+    const std::string isbn = req.get_param_value("ISBN");
+    if (isbn == "stall") return stall(res, kHtml, PageRenderer::stallHead(), PageRenderer::stallTail(), kStallSeconds);
+    res.set_content(renderer_->searchPage(isbn, catalogue_.libraryBook(isbn)), kHtml);
+}
+
+void CatalogueServer::detail(const httplib::Request &req, httplib::Response &res) {
+    const std::string raw = rawDetailId(req.target);
+    if (raw == "stall") return stall(res, kHtml, PageRenderer::stallHead(), PageRenderer::stallTail(), kStallSeconds);
+    auto found = catalogue_.detail(raw);
+    if (!found.first) found = catalogue_.detail(httplib::detail::decode_url(raw, false));
+    if (!found.first) return notFound(res, "bookdetail.aspx?id=" + raw);
+    res.set_content(renderer_->detailPage(*found.first, *found.second), kHtml);
+}
+
+void CatalogueServer::cover(const httplib::Request &req, httplib::Response &res) {
+    const std::string name = req.matches[1];
+    if (name == "stall" || name == "stall.jpg") return stall(res, "image/jpeg", std::string(), "\xFF\xD8\xFF\xD9", kStallSeconds);
+    if (name.empty() || name[0] == '.') return notFound(res, "/lpic/" + name);
+    std::ifstream in(dataDir_ + "/lpic/" + name, std::ios::binary);
+    std::ostringstream bytes;
+    if (!in || !(bytes << in.rdbuf())) return notFound(res, "/lpic/" + name);
+    res.set_content(bytes.str(), "image/jpeg");
+}
+
+void CatalogueServer::addScenarios() {
+    http_.Get("/test/lines", [](const httplib::Request &req, httplib::Response &res) {
+        long n = 0;
+        if (!intParam(req, "n", 0, &n) || n > kLinesCap) return badRequest(res, "n: 0 to 1000000");
+        std::string body;
+        for (long i = 1; i <= n; ++i) body += "line " + std::to_string(i) + "\n";
+        res.set_content(body, kText);
+    });
+
+    http_.Get("/test/status", [](const httplib::Request &req, httplib::Response &res) {
+        long code = 0;
+        if (!intParam(req, "code", 500, &code) || code < 200 || code > 599) return badRequest(res, "code: 200 to 599");
+        res.status = static_cast<int>(code);
+        res.set_content("<!DOCTYPE html>\n<html>\n<body>\n<h1>Status " + std::to_string(code) +
+                            "</h1>\n<p>This body must not reach the client.</p>\n</body>\n</html>\n",
+                        kHtml);
+    });
+
+    http_.Get("/test/drop", [](const httplib::Request &req, httplib::Response &res) {
+        long n = 0;
+        if (!intParam(req, "lines", 10, &n) || n > kLinesCap) return badRequest(res, "lines: 0 to 1000000");
+        auto body = std::make_shared<std::string>();
+        for (long i = 1; i <= n; ++i) *body += "line " + std::to_string(i) + "\n";
+        // Promise far more than is sent, then give up on the connection.
+        res.set_content_provider(body->size() + (1u << 20), kText,
+                                 [body](std::size_t offset, std::size_t, httplib::DataSink &sink) {
+                                     if (offset < body->size())
+                                         return sink.write(body->data() + offset, body->size() - offset);
+                                     return false;
+                                 });
+    });
+
+    http_.Get("/test/stall", [this](const httplib::Request &req, httplib::Response &res) {
+        long seconds = 0;
+        if (!intParam(req, "seconds", kStallSeconds, &seconds)) return badRequest(res, "seconds: a number");
+        seconds = std::min<long>(seconds, kStallCapSeconds);
+        stall(res, kText, "stall begin\n", "stall end\n", static_cast<int>(seconds));
+    });
+
+    http_.Get("/test/chinese", [](const httplib::Request &, httplib::Response &res) {
+        res.set_content("ASCII line\n红楼梦\n图书信息查询\n曹雪芹 著 / 高鹗 续\nmixed 中文 and ASCII 123\n", kText);
+    });
+
+    http_.Get("/test/nongbk", [](const httplib::Request &, httplib::Response &res) {
+        res.set_content("first line\nsmile \xF0\x9F\x98\x80 and thai \xE0\xB8\x81 end\n红楼梦\nlast line\n", kText);
+    });
+
+    http_.Get("/test/noline", [this](const httplib::Request &req, httplib::Response &res) {
+        long mib = 0;
+        if (!intParam(req, "mb", 1, &mib) || mib > kNoLineCapMiB) return badRequest(res, "mb: 0 to 64");
+        // Streamed from one small buffer: the body can be far larger than
+        // anything worth holding in memory.
+        auto chunk = std::make_shared<std::string>(64 * 1024, 'a');
+        res.set_content_provider(static_cast<std::size_t>(mib) << 20, kText,
+                                 [this, chunk](std::size_t, std::size_t length, httplib::DataSink &sink) {
+                                     if (stopping_) return false;
+                                     return sink.write(chunk->data(), std::min(length, chunk->size()));
+                                 });
+    });
+
+    http_.Get("/test/notpicture", [](const httplib::Request &, httplib::Response &res) {
+        res.set_content("<!DOCTYPE html>\n<html>\n<body>\n<p>This is not a picture.</p>\n</body>\n</html>\n",
+                        "image/jpeg");
+    });
+}

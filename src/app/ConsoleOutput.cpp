@@ -1,0 +1,26 @@
+#include "app/ConsoleOutput.h"
+
+#include "lookup/BookRecord.h"
+
+std::string EscapeLineBreaks(const std::string& text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        out += (text[i] == '\r' || text[i] == '\n') ? std::string("\\n") : std::string(1, text[i]);
+    }
+    return out;
+}
+
+std::string FormatRow(const FoundRow& row, bool withIntro)
+{
+    std::string line = row.source == SourceKind::Library ? "library" : "community";
+    line += '\t';
+    line += row.texts[0];
+    for (std::size_t slot = 0; slot < kCoverUrl + 1; ++slot)
+        line += '\t' + row.texts[1 + slot];
+    if (withIntro)
+        line += '\t' + EscapeLineBreaks(row.texts[1 + kIntro]);
+    return line;
+}

@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+
+#include <windows.h>
+
+class CMemFile;
+
+// Loading archive over a memory file. Values are little-endian. A value
+// that runs past the end throws CArchiveException (the caller catches it);
+// Read returns the bytes it could read instead.
+class CArchive {
+public:
+    explicit CArchive(CMemFile& file) : file(file) {}
+    CArchive(const CArchive&) = delete;
+    CArchive& operator=(const CArchive&) = delete;
+
+    bool IsLoading() const { return true; }
+    UINT Read(void* buffer, UINT count);
+    CArchive& operator>>(int32_t& value);
+
+private:
+    CMemFile& file;
+};

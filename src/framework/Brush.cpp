@@ -1,0 +1,11 @@
+#include "framework/Brush.h"
+
+CBrush::CBrush(COLORREF color)
+{
+    CreateSolidBrush(color);
+}
+
+BOOL CBrush::CreateSolidBrush(COLORREF color)
+{
+    return Replace(::CreateSolidBrush(color));
+}

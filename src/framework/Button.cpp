@@ -1,0 +1,9 @@
+#include "framework/Button.h"
+
+BEGIN_MESSAGE_MAP(CButton, CWnd)
+    ON_WM_DRAWITEM_REFLECT()
+END_MESSAGE_MAP()
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT)
+{
+}

@@ -1,0 +1,17 @@
+#pragma once
+#include <windows.h>
+
+#include "framework/DC.h"
+
+// GetDC in the constructor, ReleaseDC in the destructor; a scope guard, so
+// neither copied nor moved.
+class CClientDC : public CDC {
+public:
+    explicit CClientDC(HWND hwnd);
+    ~CClientDC();
+    CClientDC(const CClientDC&) = delete;
+    CClientDC& operator=(const CClientDC&) = delete;
+
+private:
+    HWND hwnd;
+};

@@ -1,0 +1,39 @@
+#pragma once
+#include <windows.h>
+
+#include "framework/Wnd.h"
+
+// A dialog from a template resource or an in-memory template. DoModal runs
+// the framework's own modal loop so that PreTranslateMessage sees every
+// message for the dialog and its controls before IsDialogMessage does.
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+    // The template must outlive the dialog window.
+    explicit CDialog(const DLGTEMPLATE* dialogTemplate, CWnd* parent = nullptr);
+
+    // Creates the dialog modeless.
+    BOOL Create();
+    int DoModal();
+    void EndDialog(int result);
+
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual void OnOK();
+    virtual void OnCancel();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    LRESULT HandleInitDialog(WPARAM, LPARAM);
+    HWND ParentHandle() const;
+    void RunModalLoop();
+
+    UINT templateId = 0;
+    const DLGTEMPLATE* dialogTemplate = nullptr;
+    CWnd* parentWnd;
+    bool endModal = false;
+    int modalResult = -1;
+};

@@ -1,0 +1,6 @@
+#include "framework/Font.h"
+
+BOOL CFont::CreateFontIndirect(const LOGFONTW* logFont)
+{
+    return Replace(::CreateFontIndirectW(logFont));
+}

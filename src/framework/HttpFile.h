@@ -1,0 +1,27 @@
+#pragma once
+#include <cstddef>
+#include <string>
+
+#include "framework/InternetHandle.h"
+
+// The response of one request, read as lines or as raw bytes.
+class CHttpFile {
+public:
+    explicit CHttpFile(InternetHandle request);
+
+    BOOL QueryInfoStatusCode(DWORD& status) const;
+    // The next line without its line break. A line longer than maxBytes is
+    // returned cut at maxBytes. FALSE when no data is left or the read fails.
+    BOOL ReadString(std::string& line, std::size_t maxBytes = static_cast<std::size_t>(-1));
+    // Up to count bytes; 0 at the end of the data or on a failed read.
+    UINT Read(void* buffer, UINT count);
+    void Close();
+
+private:
+    bool Fill();
+
+    InternetHandle request;
+    char buffer[4096];
+    DWORD buffered = 0;
+    DWORD next = 0;
+};

@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/Wnd.h"
+
+// List view wrapper. Every operation is a message, so a worker thread may
+// call it: the thread that owns the window carries it out.
+class CListCtrl : public CWnd {
+public:
+    int InsertColumn(int column, const std::string& heading, int format = LVCFMT_LEFT, int width = -1,
+                     int subItem = -1);
+    int GetColumnWidth(int column) const;
+    int InsertItem(const LVITEMW* item);
+    int InsertItem(int index, const std::string& text);
+    BOOL SetItem(const LVITEMW* item);
+    BOOL SetItemText(int index, int subItem, const std::string& text);
+    std::string GetItemText(int index, int subItem) const;
+    DWORD_PTR GetItemData(int index) const;
+    BOOL SetItemData(int index, DWORD_PTR data);
+    BOOL SetItemState(int index, UINT state, UINT mask);
+    int GetItemCount() const;
+    int GetNextItem(int start, UINT flags) const;
+    DWORD SetExtendedStyle(DWORD style);
+    HWND GetHeaderCtrl() const;
+    BOOL DeleteAllItems();
+    BOOL SortItems(PFNLVCOMPARE compare, LPARAM data);
+};

@@ -1,0 +1,11 @@
+#include "framework/Pen.h"
+
+CPen::CPen(int style, int width, COLORREF color)
+{
+    CreatePen(style, width, color);
+}
+
+BOOL CPen::CreatePen(int style, int width, COLORREF color)
+{
+    return Replace(::CreatePen(style, width, color));
+}

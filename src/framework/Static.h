@@ -1,0 +1,6 @@
+#pragma once
+#include "framework/Wnd.h"
+
+// Static control.
+class CStatic : public CWnd {
+};

@@ -1,0 +1,59 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+class CWnd;
+
+// The application object; one per program, usually a static. Its title is
+// the executable's base name, as for an application constructed without a
+// name.
+//
+// The program's own file starts it (the target links with -mwindows
+// -municode):
+//     BookLookupApp theApp;
+//     int WINAPI wWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int show)
+//     {
+//         return AfxWinMain(instance, previous, commandLine, show);
+//     }
+class CWinApp {
+public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // FALSE ends the program; TRUE runs the message loop until WM_QUIT.
+    virtual BOOL InitInstance();
+    int Run();
+
+    const std::wstring& GetAppName() const { return appName; }
+
+    // The profile is an .ini file, by default beside the executable with its
+    // base name. Section, entry and text are code page 936.
+    void SetProfilePath(const std::wstring& path) { profilePath = path; }
+    const std::wstring& GetProfilePath() const { return profilePath; }
+    std::string GetProfileString(const std::string& section, const std::string& entry,
+                                 const std::string& defaultValue = std::string()) const;
+    // A binary entry is stored as two hex digits per byte, in order:
+    // 1000=0B00000078000000... FALSE when the entry is missing, empty or not
+    // an even number of hex digits.
+    BOOL GetProfileBinary(const std::string& section, const std::string& entry, std::vector<BYTE>& data) const;
+
+    HINSTANCE m_hInstance;
+    CWnd* m_pMainWnd = nullptr;
+
+private:
+    std::wstring appName;
+    std::wstring profilePath;
+};
+
+CWinApp* AfxGetApp();
+// The application's title; the executable's base name when there is no
+// application object (test programs).
+const std::wstring& AfxGetAppName();
+// Registers the common control classes the program uses (list view, header,
+// tooltips and the standard controls).
+void AfxInitCommonControls();
+int AfxWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int showCommand);

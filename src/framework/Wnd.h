@@ -1,0 +1,87 @@
+#pragma once
+#include <string>
+
+#include <windows.h>
+
+#include "framework/MessageMap.h"
+
+class CDataExchange;
+
+// A window object. It owns the window it is attached to: the destructor
+// destroys a window that still exists. HWND is the non-owning view.
+// Messages reach the object through one thunk installed as the window
+// procedure (on creation or by SubclassWindow); the handle map ties the
+// HWND back to the object until WM_NCDESTROY.
+class CWnd {
+public:
+    CWnd() = default;
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+
+    static CWnd* FromHandlePermanent(HWND hwnd);
+    // The class registered for CreateEx without a class name.
+    static const wchar_t* DefaultClassName();
+    // Offers msg to PreTranslateMessage of each window from msg->hwnd up
+    // its parent chain, ending at stop.
+    static BOOL WalkPreTranslateTree(HWND stop, MSG* msg);
+
+    BOOL CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
+                  const RECT& rect, HWND parent, UINT id);
+    BOOL Attach(HWND hwnd);
+    HWND Detach();
+    BOOL SubclassWindow(HWND hwnd);
+    HWND UnsubclassWindow();
+    BOOL DestroyWindow();
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    HWND GetDlgItem(int id) const;
+    int GetDlgCtrlID() const;
+    void GetClientRect(RECT* rect) const;
+    void Invalidate(BOOL erase = TRUE);
+    void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
+    HWND SetFocus();
+    HMENU GetSystemMenu(BOOL revert) const;
+    HICON SetIcon(HICON icon, BOOL bigIcon);
+    BOOL ShowWindow(int showCommand);
+    // Window text as code page 936.
+    static std::string GetWindowText(HWND hwnd);
+    static void SetWindowText(HWND hwnd, const std::string& text);
+    std::string GetWindowText() const { return GetWindowText(m_hWnd); }
+    void SetWindowText(const std::string& text) { SetWindowText(m_hWnd, text); }
+    void EnableToolTips(BOOL enable = TRUE);
+    int MessageBox(const std::string& text, const std::string& caption = std::string(), UINT type = MB_OK);
+
+protected:
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The original processing of the message being dispatched.
+    LRESULT Default();
+    virtual void PreSubclassWindow();
+    virtual void DoDataExchange(CDataExchange* dx);
+
+    void OnPaint();
+    void OnDestroy();
+    void OnSysCommand(UINT command, LPARAM lParam);
+
+    static const MessageMap* GetThisMessageMap();
+    virtual const MessageMap* GetMessageMap() const;
+
+private:
+    static LRESULT CALLBACK WindowProcThunk(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool OnWndMsg(Message& msg);
+    bool Dispatch(Message& msg);
+    bool ReflectToChild(Message& msg);
+    HWND ReflectionTarget(const Message& msg) const;
+    void ReleaseHandle();
+
+    WNDPROC superProc = nullptr;
+    Message* currentMessage = nullptr;
+};

@@ -1,0 +1,7 @@
+#include "listctrl/SortingHeader.h"
+
+void SortingHeader::ShowSortMark(int column, BOOL ascending)
+{
+    sortColumn = column;
+    sortAscending = ascending;
+}

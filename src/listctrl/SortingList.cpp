@@ -1,0 +1,97 @@
+#include "listctrl/SortingList.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include "listctrl/RowData.h"
+
+PFNLVCOMPARE SortingList::compareFunction = nullptr;
+
+BEGIN_MESSAGE_MAP(SortingList, CListCtrl)
+    ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+BOOL SortingList::CreateColumns(const std::string& spec)
+{
+    size_t position = 0;
+    for (;;) {
+        size_t comma = spec.find(',', position);
+        if (comma == std::string::npos)
+            return TRUE;
+        size_t end = std::min(spec.find(';', comma + 1), spec.size());
+        int width = std::atoi(spec.substr(comma + 1, end - comma - 1).c_str());
+        // The count includes a column whose insertion fails.
+        if (InsertColumn(columnCount++, spec.substr(position, comma - position), LVCFMT_LEFT, width) == -1)
+            return FALSE;
+        position = end + 1;
+    }
+}
+
+int SortingList::AddRow(const std::vector<std::string>& texts)
+{
+    std::vector<std::string> copies(texts.begin(), texts.begin() + std::min<size_t>(texts.size(), columnCount));
+    copies.resize(static_cast<size_t>(columnCount));
+    int row = InsertItem(GetItemCount(), copies.empty() ? std::string() : copies[0]);
+    if (row == -1)
+        return -1;
+    for (int column = 1; column < columnCount; ++column)
+        SetItemText(row, column, copies[static_cast<size_t>(column)]);
+    auto data = std::make_unique<RowData>(std::move(copies));
+    // From here the list owns the row data; FreeRowData deletes it.
+    if (SetItemData(row, reinterpret_cast<DWORD_PTR>(data.get())))
+        data.release();
+    return row;
+}
+
+void SortingList::FreeRowData(int row)
+{
+    std::unique_ptr<RowData> data(reinterpret_cast<RowData*>(GetItemData(row)));
+    SetItemData(row, 0);
+}
+
+void SortingList::DeleteAllRows()
+{
+    for (int row = 0; row < GetItemCount(); ++row)
+        FreeRowData(row);
+    DeleteAllItems();
+}
+
+void SortingList::SortColumn(int column, BOOL ascending)
+{
+    sortAscending = ascending;
+    sortColumn = column;
+    sortHeader.ShowSortMark(column, ascending);
+    if (compareFunction)
+        SortItems(compareFunction, reinterpret_cast<LPARAM>(this));
+}
+
+std::string SortingList::GetColumnText(int row, int column) const
+{
+    const auto* data = reinterpret_cast<const RowData*>(GetItemData(row));
+    if (!data || column < 0 || static_cast<size_t>(column) >= data->columnTexts.size())
+        return std::string();
+    return data->columnTexts[static_cast<size_t>(column)];
+}
+
+void SortingList::PreSubclassWindow()
+{
+    CListCtrl::PreSubclassWindow();
+    // Without a header this fails and changes nothing.
+    sortHeader.SubclassWindow(GetHeaderCtrl());
+}
+
+void SortingList::OnColumnClick(NMHDR* notification, LRESULT* result)
+{
+    int column = reinterpret_cast<NMLISTVIEW*>(notification)->iSubItem;
+    SortColumn(column, column != sortColumn ? TRUE : !sortAscending);
+    *result = 0;
+}
+
+void SortingList::OnDestroy()
+{
+    for (int row = 0; row < GetItemCount(); ++row)
+        FreeRowData(row);
+    CListCtrl::OnDestroy();
+}

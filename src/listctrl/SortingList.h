@@ -1,0 +1,42 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "framework/ListCtrl.h"
+#include "listctrl/SortingHeader.h"
+
+// Report list of the results. Each row's item data is a RowData that the
+// list owns. AddRow may be called from any thread: its list operations are
+// messages carried out by the thread that owns the window.
+class SortingList : public CListCtrl {
+public:
+    // The comparison handed to LVM_SORTITEMS, with the list (SortingList*)
+    // as the sort parameter. Null: a sort records its state and leaves the
+    // rows in place.
+    static PFNLVCOMPARE compareFunction;
+
+    // Entries "title,width" separated by ";" (code page 936).
+    BOOL CreateColumns(const std::string& spec);
+    // Strings beyond columnCount are ignored; missing ones count as empty.
+    int AddRow(const std::vector<std::string>& texts);
+    void FreeRowData(int row);
+    void DeleteAllRows();
+    void SortColumn(int column, BOOL ascending);
+    // The row's stored copy of a column's text; empty for a freed row.
+    std::string GetColumnText(int row, int column) const;
+
+    SortingHeader sortHeader;
+    int columnCount = 0;
+    int sortColumn = -1;
+    BOOL sortAscending = TRUE;
+
+protected:
+    void PreSubclassWindow() override;
+    void OnColumnClick(NMHDR* notification, LRESULT* result);
+    void OnDestroy();
+
+    DECLARE_MESSAGE_MAP()
+};

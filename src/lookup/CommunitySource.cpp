@@ -1,0 +1,59 @@
+#include "lookup/CommunitySource.h"
+
+#include "lookup/Extraction.h"
+#include "lookup/PageUrls.h"
+
+namespace {
+
+void SetLabels(BookRecord& record, const SourceConfig& config)
+{
+    static const char* const kLabels[kSlotCount] = {
+        "\xB7\xD6\xC0\xE0\xBA\xC5\xA3\xBA",                      // 分类号：
+        "<span property=\"v:itemreviewed\">",
+        "<span class=\"pl\"> \xD7\xF7\xD5\xDF</span>:",            // 作者
+        "<span class=\"pl\">\xB3\xF6\xB0\xE6\xC9\xE7:",            // 出版社
+        "<span class=\"pl\">\xD2\xB3\xCA\xFD:",                    // 页数
+        "\xBF\xAA\xB1\xBE",                                        // 开本
+        "<span class=\"pl\">\xB3\xF6\xB0\xE6\xC4\xEA:",            // 出版年
+        "\xB0\xE6\xB4\xCE",                                        // 版次
+        "<span class=\"pl\">\xB6\xA8\xBC\xDB:",                    // 定价
+        "",
+        "<div class=\"intro\">",
+    };
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+        record.slots[i].label = kLabels[i];
+    record.slots[kCoverUrl].label = config.CoverMarker();
+}
+
+// The price ends in one double-byte currency character.
+std::string CutCurrency(const std::string& price)
+{
+    return price.size() <= 2 ? std::string() : price.substr(0, price.size() - 2);
+}
+
+}
+
+void LookupCommunity(BookRecord& record, const std::string& isbn, const SourceConfig& config,
+                     const PageFetch& fetch)
+{
+    const std::string page = fetch(CommunityPageUrl(config, isbn));
+    if (page.empty())
+        return;
+    SetLabels(record, config);
+    auto& s = record.slots;
+    s[kClassNumber].value.clear();
+    s[kTitle].value = ExtractAfterTags(page, s[kTitle].label, 1);
+    s[kAuthor].value = ExtractAfterTags(page, s[kAuthor].label, 3);
+    if (s[kTitle].value.empty() && s[kAuthor].value.empty())
+        return;
+    s[kPublisher].value = ExtractAfterTags(page, s[kPublisher].label, 2);
+    s[kPages].value = ExtractAfterTags(page, s[kPages].label, 2);
+    s[kFormat].value.clear();
+    s[kPubDate].value = ExtractAfterTags(page, s[kPubDate].label, 2);
+    s[kEdition].value.clear();
+    s[kPrice].value = ExtractAfterTags(page, s[kPrice].label, 2);
+    s[kCoverUrl].value = ExtractQuoted(page, s[kCoverUrl].label);
+    s[kIntro].value = ExtractIntro(page, s[kIntro].label);
+    s[kPrice].value = CutCurrency(s[kPrice].value);
+    s[kCoverUrl].value = config.coverBase + s[kCoverUrl].value;
+}

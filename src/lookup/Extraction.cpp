@@ -1,0 +1,90 @@
+#include "lookup/Extraction.h"
+
+namespace {
+
+const char kWhiteSpace[] = " \t\r\n\v\f";
+
+// Bytes of the introduction block's tail that are not part of the text.
+const std::string::size_type kIntroTail = 69;
+
+}
+
+std::string ValueAfterTags(const std::string& page, std::string::size_type p, int n)
+{
+    int steps = n < 1 ? 1 : n;
+    for (int i = 0; i < steps; ++i) {
+        p = page.find('>', p);
+        if (p == std::string::npos)
+            return std::string();
+        ++p;
+    }
+    std::string::size_type end = page.find('<', p);
+    if (end == std::string::npos)
+        return std::string();
+    return page.substr(p, end - p);
+}
+
+std::string ExtractAfterTags(const std::string& page, const std::string& marker, int n)
+{
+    std::string::size_type start = page.find(marker);
+    if (start == std::string::npos)
+        return std::string();
+    return ValueAfterTags(page, start, n);
+}
+
+std::string ExtractQuoted(const std::string& page, const std::string& marker)
+{
+    std::string::size_type start = page.find(marker);
+    if (start == std::string::npos)
+        return std::string();
+    std::string::size_type p = start + marker.size();
+    std::string::size_type end = page.find('"', p);
+    if (end == std::string::npos)
+        return std::string();
+    return page.substr(p, end - p);
+}
+
+std::string ExtractIntro(const std::string& page, const std::string& marker)
+{
+    std::string::size_type start = page.find(marker);
+    if (start == std::string::npos)
+        return std::string();
+    std::string::size_type s = start + marker.size();
+    std::string::size_type e = page.find("</div>", s);
+    if (e == std::string::npos || e - s <= kIntroTail)
+        return std::string();
+    std::string value = page.substr(s, e - s - kIntroTail);
+    ReplaceAll(value, "<p>", "");
+    ReplaceAll(value, "</p>", "\r\n");
+    return value;
+}
+
+void ExportValues(const BookRecord& record, ResultFields& dest)
+{
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+        dest[i] = TrimWhiteSpace(record.slots[i].value);
+}
+
+std::string TrimWhiteSpace(const std::string& text)
+{
+    std::string::size_type first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string::npos)
+        return std::string();
+    std::string::size_type last = text.find_last_not_of(kWhiteSpace);
+    return text.substr(first, last - first + 1);
+}
+
+void TrimRight(std::string& text)
+{
+    std::string::size_type last = text.find_last_not_of(kWhiteSpace);
+    text.erase(last == std::string::npos ? 0 : last + 1);
+}
+
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to)
+{
+    std::string::size_type p = 0;
+    while ((p = text.find(from, p)) != std::string::npos) {
+        text.replace(p, from.size(), to);
+        p += to.size();
+    }
+}

@@ -1,0 +1,77 @@
+#include "lookup/LibrarySource.h"
+
+#include "lookup/Extraction.h"
+#include "lookup/PageUrls.h"
+
+namespace {
+
+const std::string kHitMarker = "bookdetail.aspx?id=";
+
+const char* const kLabels[] = {
+    "\xB7\xD6\xC0\xE0\xBA\xC5\xA3\xBA",  // 分类号：
+    "\xCC\xE2\xC3\xFB\xA3\xBA",          // 题名：
+    "\xD4\xF0\xC8\xCE\xD5\xDF\xA3\xBA",  // 责任者：
+    "\xB3\xF6\xB0\xE6\xC9\xE7\xA3\xBA",  // 出版社：
+    "\xD2\xB3\xCA\xFD\xA3\xBA",          // 页数：
+    "\xBF\xAA\xB1\xBE",                  // 开本
+    "\xB3\xF6\xB0\xE6\xC8\xD5\xC6\xDA\xA3\xBA",  // 出版日期：
+    "\xB0\xE6\xB4\xCE",                  // 版次
+    "\xB6\xA8\xBC\xDB\xA3\xBA",          // 定价：
+};
+const std::size_t kLabelCount = sizeof(kLabels) / sizeof(kLabels[0]);
+
+// Empty when the search page lists no hit.
+std::string FirstHitId(const std::string& searchPage)
+{
+    std::string::size_type p = searchPage.find(kHitMarker);
+    if (p == std::string::npos)
+        return std::string();
+    p += kHitMarker.size();
+    std::string::size_type end = searchPage.find('"', p);
+    if (end == std::string::npos)
+        return std::string();
+    return searchPage.substr(p, end - p);
+}
+
+// The price starts with a three-byte currency code.
+std::string CutCurrencyCode(const std::string& price)
+{
+    return price.size() <= 3 ? std::string() : price.substr(3);
+}
+
+// False when the title label is present with an empty value: the scan stops.
+bool ScanDetail(BookRecord& record, const std::string& page)
+{
+    for (std::size_t i = 0; i < kLabelCount; ++i) {
+        FieldSlot& slot = record.slots[i];
+        std::string::size_type at = page.find(slot.label);
+        // A label at the very start is no field: a field needs the markup before it.
+        if (at == std::string::npos || at == 0)
+            continue;
+        slot.value = ValueAfterTags(page, at, 3);
+        if (i == kTitle && slot.value.empty())
+            return false;
+    }
+    return true;
+}
+
+}
+
+void LookupLibrary(BookRecord& record, const std::string& isbn, const SourceConfig& config,
+                   const PageFetch& fetch)
+{
+    const std::string search = fetch(LibrarySearchUrl(config, isbn));
+    if (search.empty())
+        return;
+    const std::string id = FirstHitId(search);
+    if (id.empty())
+        return;
+    const std::string detail = fetch(LibraryDetailUrl(config, id));
+    if (detail.empty())
+        return;
+    for (std::size_t i = 0; i < kLabelCount; ++i)
+        record.slots[i].label = kLabels[i];
+    if (!ScanDetail(record, detail))
+        return;
+    record.slots[kPrice].value = CutCurrencyCode(record.slots[kPrice].value);
+}

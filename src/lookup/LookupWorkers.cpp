@@ -1,0 +1,44 @@
+#include "lookup/LookupWorkers.h"
+
+#include "lookup/CommunitySource.h"
+#include "lookup/LibrarySource.h"
+#include "lookup/PageFetcher.h"
+#include "lookup/PublishStep.h"
+
+namespace {
+
+DWORD RunWorker(LPVOID param, SourceKind source)
+{
+    std::unique_ptr<WorkerContext> context(static_cast<WorkerContext*>(param));
+    // Nothing may unwind out of a thread procedure.
+    try {
+        BookRecord record;
+        if (source == SourceKind::Library)
+            LookupLibrary(record, context->isbn, context->config, FetchPage);
+        else
+            LookupCommunity(record, context->isbn, context->config, FetchPage);
+        PublishRecord(*context->state, source, context->isbn, record, *context->sink);
+    } catch (...) {
+    }
+    return 0;
+}
+
+}
+
+DWORD WINAPI LibraryWorker(LPVOID context)
+{
+    return RunWorker(context, SourceKind::Library);
+}
+
+DWORD WINAPI CommunityWorker(LPVOID context)
+{
+    return RunWorker(context, SourceKind::Community);
+}
+
+HANDLE StartWorker(LPTHREAD_START_ROUTINE worker, std::unique_ptr<WorkerContext> context, DWORD& threadId)
+{
+    HANDLE thread = ::CreateThread(nullptr, 0, worker, context.get(), 0, &threadId);
+    if (thread)
+        context.release();
+    return thread;
+}

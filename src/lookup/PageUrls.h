@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+#include "lookup/SourceConfig.h"
+
+// Percent-encodes every byte except ASCII letters, digits and "-", so that
+// whatever was typed into the ISBN box stays inside its URL path or query.
+std::string EncodeUrlComponent(const std::string& text);
+
+std::string CommunityPageUrl(const SourceConfig& config, const std::string& isbn);
+std::string LibrarySearchUrl(const SourceConfig& config, const std::string& isbn);
+// The identifier comes from the catalogue's own link and is used unchanged.
+std::string LibraryDetailUrl(const SourceConfig& config, const std::string& id);

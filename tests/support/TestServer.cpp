@@ -1,0 +1,31 @@
+#include "TestServer.h"
+
+#include <cstdlib>
+
+#include "lookup/PageFetcher.h"
+#include "lookup/PageUrls.h"
+
+std::string TestServerBase()
+{
+    const char* port = std::getenv("QUILL_TEST_PORT");
+    return std::string("http://127.0.0.1:") + (port ? port : "0");
+}
+
+SourceConfig TestSourceConfig()
+{
+    SourceConfig config;
+    config.communityBase = TestServerBase();
+    config.libraryBase = TestServerBase();
+    config.coverBase = TestServerBase() + "/lpic/";
+    return config;
+}
+
+int ServerRequestCount(const std::string& prefix)
+{
+    return std::atoi(FetchPage(TestServerBase() + "/__stats?path=" + EncodeUrlComponent(prefix)).c_str());
+}
+
+std::string DeadServerBase()
+{
+    return "http://127.0.0.1:9";
+}

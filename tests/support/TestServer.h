@@ -1,0 +1,13 @@
+#pragma once
+#include <string>
+
+#include "lookup/SourceConfig.h"
+
+// The catalogue service that scripts/run-test.sh started for this program.
+std::string TestServerBase();
+// All three services on the test server.
+SourceConfig TestSourceConfig();
+// Requests the server has seen whose path starts with prefix.
+int ServerRequestCount(const std::string& prefix);
+// A loopback port on which nothing listens.
+std::string DeadServerBase();
