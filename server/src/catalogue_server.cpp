@@ -58,6 +58,12 @@ CatalogueServer::CatalogueServer(Catalogue catalogue, std::string dataDir)
     // Stalled responses each hold a worker; leave room for a test suite's worth.
     http_.new_task_queue = [] { return new httplib::ThreadPool(64); };
     // Short idle and read limits so that shutdown never waits on a silent client.
+    // Plain SO_REUSEADDR only: with port sharing, a second server on a busy
+    // fixed port would start "successfully" and split the requests.
+    http_.set_socket_options([](socket_t sock) {
+        int yes = 1;
+        setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const void *>(&yes), sizeof yes);
+    });
     http_.set_keep_alive_timeout(1);
     http_.set_read_timeout(2, 0);
     addRoutes();

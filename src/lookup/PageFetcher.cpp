@@ -1,5 +1,11 @@
 #include "lookup/PageFetcher.h"
 
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"
 #include "lookup/Extraction.h"
@@ -9,11 +15,50 @@ namespace {
 const int kMaxLines = 850;
 // Bounds a body without line breaks, or an endless one.
 const std::size_t kMaxBodyBytes = 4u << 20;
-// WinINet would otherwise wait on a stalled server for as long as it likes.
-const DWORD kReceiveTimeoutMs = 10000;
-const DWORD kConnectTimeoutMs = 10000;
+// How long a server may send nothing before the page is given up.
+const std::chrono::seconds kStallLimit(10);
 
-void ReadBody(CHttpFile& file, std::string& result)
+// One page being read on its own thread. WinINet's blocking reads ignore
+// receive time-outs under some hosts, so the caller waits here instead and
+// may walk away from a stalled read; the thread then finishes on its own.
+class PageTransfer {
+public:
+    void Run(const std::string& url);
+    std::string Wait();
+
+private:
+    void ReadBody(CHttpFile& file);
+    bool Append(const std::string& line);
+    void Finish();
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::string text;
+    unsigned long progress = 0;
+    bool done = false;
+    bool abandoned = false;
+};
+
+void PageTransfer::Run(const std::string& url)
+{
+    CInternetSession session("HttpClient", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    std::unique_ptr<CHttpFile> file;
+    try {
+        file = session.OpenURL(url, 1, INTERNET_FLAG_TRANSFER_ASCII, nullptr, 0);
+    } catch (const CInternetException&) {
+        session.Close();
+        Finish();
+        return;
+    }
+    DWORD status = 0;
+    if (file->QueryInfoStatusCode(status) && status == 200)
+        ReadBody(*file);
+    file->Close();
+    session.Close();
+    Finish();
+}
+
+void PageTransfer::ReadBody(CHttpFile& file)
 {
     std::size_t bodyBytes = 0;
     std::string line;
@@ -21,40 +66,68 @@ void ReadBody(CHttpFile& file, std::string& result)
         if (!file.ReadString(line, kMaxBodyBytes - bodyBytes + 1))
             return;
         bodyBytes += line.size() + 1;
-        if (bodyBytes > kMaxBodyBytes)
+        if (bodyBytes > kMaxBodyBytes || !Append(ConvertCodePage(line, CP_UTF8, kPageCodePage) + "\r\n"))
             return;
-        result += ConvertCodePage(line, CP_UTF8, kPageCodePage);
-        result += "\r\n";
     }
+}
+
+bool PageTransfer::Append(const std::string& line)
+{
+    std::lock_guard<std::mutex> hold(mutex);
+    text += line;
+    ++progress;
+    changed.notify_all();
+    return !abandoned;
+}
+
+void PageTransfer::Finish()
+{
+    std::lock_guard<std::mutex> hold(mutex);
+    done = true;
+    changed.notify_all();
+}
+
+std::string PageTransfer::Wait()
+{
+    std::unique_lock<std::mutex> hold(mutex);
+    unsigned long seen = progress;
+    while (!done) {
+        if (!changed.wait_for(hold, kStallLimit, [&] { return done || progress != seen; }))
+            break;
+        seen = progress;
+    }
+    abandoned = !done;
+    std::string result = text;
+    TrimRight(result);
+    return result;
+}
+
+// U+FFFD for every surrogate pair: a character outside the basic plane has
+// no code page 936 form and must become one default character, not two.
+void CollapseSurrogatePairs(std::wstring& text)
+{
+    std::wstring out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        bool pair = text[i] >= 0xD800 && text[i] <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                    text[i + 1] <= 0xDFFF;
+        out += pair ? L'\xFFFD' : text[i];
+        i += pair ? 1 : 0;
+    }
+    text.swap(out);
 }
 
 }
 
 std::string FetchPage(const std::string& url)
 {
-    std::string result;
-    CInternetSession session("HttpClient", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
-    session.SetOption(INTERNET_OPTION_CONNECT_TIMEOUT, kConnectTimeoutMs);
-    session.SetOption(INTERNET_OPTION_RECEIVE_TIMEOUT, kReceiveTimeoutMs);
-    std::unique_ptr<CHttpFile> file;
-    try {
-        file = session.OpenURL(url, 1, INTERNET_FLAG_TRANSFER_ASCII, nullptr, 0);
-    } catch (const CInternetException&) {
-        session.Close();
-        return result;
-    }
-    DWORD status = 0;
-    if (file->QueryInfoStatusCode(status) && status == 200) {
-        ReadBody(*file, result);
-        TrimRight(result);
-    }
-    file->Close();
-    session.Close();
-    return result;
+    auto transfer = std::make_shared<PageTransfer>();
+    std::thread([transfer, url] { transfer->Run(url); }).detach();
+    return transfer->Wait();
 }
 
 std::string ConvertCodePage(const std::string& text, unsigned fromCodePage, unsigned toCodePage)
 {
-    const std::string untilNul(text.c_str());
-    return WideToMultiByte(MultiByteToWide(untilNul, fromCodePage), toCodePage);
+    std::wstring wide = MultiByteToWide(text.c_str(), fromCodePage);
+    CollapseSurrogatePairs(wide);
+    return WideToMultiByte(wide, toCodePage);
 }
