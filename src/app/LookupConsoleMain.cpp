@@ -53,6 +53,7 @@ int wmain(int argc, wchar_t** argv)
     // Bytes in, bytes out: the text is code page 936 or UTF-8, never the C runtime's idea.
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.push_back(WideToMultiByte(argv[i]));
