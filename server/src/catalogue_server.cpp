@@ -12,7 +12,8 @@ namespace {
 const char kHtml[] = "text/html; charset=utf-8";
 const char kText[] = "text/plain; charset=utf-8";
 
-// How long a route named "stall" keeps the client waiting.
+// How long a route named "stall" keeps the client waiting, and the most
+// that /test/stall accepts.
 constexpr int kStallSeconds = 30;
 constexpr int kStallCapSeconds = 120;
 constexpr int kNoLineCapMiB = 64;
@@ -57,13 +58,13 @@ CatalogueServer::CatalogueServer(Catalogue catalogue, std::string dataDir)
     : catalogue_(std::move(catalogue)), dataDir_(std::move(dataDir)) {
     // Stalled responses each hold a worker; leave room for a test suite's worth.
     http_.new_task_queue = [] { return new httplib::ThreadPool(64); };
-    // Short idle and read limits so that shutdown never waits on a silent client.
     // Plain SO_REUSEADDR only: with port sharing, a second server on a busy
     // fixed port would start "successfully" and split the requests.
     http_.set_socket_options([](socket_t sock) {
         int yes = 1;
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const void *>(&yes), sizeof yes);
     });
+    // Short idle and read limits so that shutdown never waits on a silent client.
     http_.set_keep_alive_timeout(1);
     http_.set_read_timeout(2, 0);
     addRoutes();
