@@ -14,7 +14,9 @@ if [ "$mode" = headless ]; then
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f >/dev/null 2>&1
 else
   here=$(cd "$(dirname "$0")" && pwd)
-  wine regedit "$(winepath -w "$here/cjk-fonts.reg")" >/dev/null 2>&1
+  # regedit wants the file in UTF-16; the repository keeps it in UTF-8.
+  iconv -f utf-8 -t utf-16 "$here/cjk-fonts.reg.txt" >"$prefix/cjk-fonts.reg"
+  wine regedit "$(winepath -w "$prefix/cjk-fonts.reg")" >/dev/null 2>&1
 fi
 wineserver -w
 touch "$prefix/.quill-$mode"
