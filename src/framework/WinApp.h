@@ -31,7 +31,8 @@ public:
     const std::wstring& GetAppName() const { return appName; }
 
     // The profile is an .ini file, by default beside the executable with its
-    // base name. Section, entry and text are code page 936.
+    // base name. Section, entry and text are code page 936; the system keeps
+    // Chinese text only in a file that starts with a UTF-16 byte-order mark.
     void SetProfilePath(const std::wstring& path) { profilePath = path; }
     const std::wstring& GetProfilePath() const { return profilePath; }
     std::string GetProfileString(const std::string& section, const std::string& entry,

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include "framework/Bitmap.h"
@@ -35,8 +37,9 @@ DWORD GdiObjectCount()
     return ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);
 }
 
-// One paint's worth of objects, all released at the end of the scope.
-void PaintCycle(HDC screen)
+// One paint's worth of objects, all released at the end of the scope;
+// returns their handles.
+std::vector<HGDIOBJ> PaintCycle(HDC screen)
 {
     CMemDC memory(screen);
     CBitmap bitmap;
@@ -55,6 +58,7 @@ void PaintCycle(HDC screen)
     memory.FillRect(&rect, brush);
     memory.MoveTo(0, 0);
     memory.LineTo(15, 15);
+    return { memory.m_hDC, bitmap, pen, brush, font, clip };
 }
 
 } // namespace
@@ -121,12 +125,16 @@ TEST(Gdi, ObjectsAreDeletedAndMovedOnce)
     EXPECT_EQ(::GetObjectType(first), 0u);
 }
 
+// Wine answers GetGuiResources with 0, so the handles themselves are
+// checked as well.
 TEST(Gdi, ObjectCountStaysFlatOverManyCycles)
 {
     CClientDC screen(nullptr);
     PaintCycle(screen.m_hDC);  // first use may allocate stock objects
     DWORD before = GdiObjectCount();
-    for (int i = 0; i < 500; ++i)
-        PaintCycle(screen.m_hDC);
+    for (int i = 0; i < 500; ++i) {
+        for (HGDIOBJ handle : PaintCycle(screen.m_hDC))
+            ASSERT_EQ(::GetObjectType(handle), 0u) << "cycle " << i;
+    }
     EXPECT_EQ(GdiObjectCount(), before);
 }

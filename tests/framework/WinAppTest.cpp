@@ -49,7 +49,7 @@ protected:
         wchar_t dir[MAX_PATH];
         ::GetTempPathW(MAX_PATH, dir);
         path = std::wstring(dir) + L"quill_profile_test.ini";
-        ::DeleteFileW(path.c_str());
+        CreateUnicodeFile();
         Write(L"ListCtrls", L"1000", L"0B00000078000000ff");
         Write(L"ListCtrls", L"odd", L"0B0");
         Write(L"ListCtrls", L"bad", L"0G");
@@ -58,6 +58,17 @@ protected:
         app.SetProfilePath(path);
     }
     void TearDown() override { ::DeleteFileW(path.c_str()); }
+    // With a UTF-16 byte-order mark the system keeps any text; without one
+    // it stores the ANSI code page.
+    void CreateUnicodeFile()
+    {
+        HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        const BYTE bom[] = { 0xFF, 0xFE };
+        DWORD written = 0;
+        ::WriteFile(file, bom, sizeof(bom), &written, nullptr);
+        ::CloseHandle(file);
+    }
     void Write(const wchar_t* section, const wchar_t* entry, const wchar_t* value)
     {
         ::WritePrivateProfileStringW(section, entry, value, path.c_str());

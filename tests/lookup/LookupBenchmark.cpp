@@ -1,0 +1,111 @@
+// Run by hand: prints median timings against a running catalogue service.
+//   lookup_bench.exe http://127.0.0.1:PORT
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+#include <wininet.h>
+
+#include "app/ConsoleSearch.h"
+#include "lookup/CommunitySource.h"
+#include "lookup/LibrarySource.h"
+#include "lookup/PageFetcher.h"
+
+namespace {
+
+double MedianMs(int runs, const std::function<void()>& work)
+{
+    std::vector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        auto start = std::chrono::steady_clock::now();
+        work();
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(ms.begin(), ms.end());
+    return ms[ms.size() / 2];
+}
+
+// The same page through WinINet with no conversion: the transport's own cost.
+std::vector<std::string> PlainRead(const std::string& url)
+{
+    std::vector<std::string> lines(1);
+    HINTERNET session = InternetOpenA("HttpClient", INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    HINTERNET request = InternetOpenUrlA(session, url.c_str(), nullptr, 0, INTERNET_FLAG_TRANSFER_ASCII, 1);
+    char buffer[4096];
+    DWORD got = 0;
+    while (request && InternetReadFile(request, buffer, sizeof(buffer), &got) && got > 0) {
+        for (DWORD i = 0; i < got; ++i) {
+            if (buffer[i] == '\n')
+                lines.emplace_back();
+            else
+                lines.back() += buffer[i];
+        }
+    }
+    InternetCloseHandle(request);
+    InternetCloseHandle(session);
+    if (lines.size() > 850)
+        lines.resize(850);
+    return lines;
+}
+
+}
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: lookup_bench.exe BASE_URL\n");
+        return 2;
+    }
+    SourceConfig config;
+    config.communityBase = config.libraryBase = argv[1];
+    config.coverBase = std::string(argv[1]) + "/lpic/";
+    const std::string longPage = config.communityBase + "/isbn/9787999999999/";
+    const std::string bookPage = config.communityBase + "/isbn/9787111111111/";
+    const int runs = 50;
+
+    std::vector<std::string> raw = PlainRead(longPage);
+    std::string page = FetchPage(bookPage);
+    std::printf("850-line community page (%zu lines, %zu bytes as fetched)\n", raw.size(), FetchPage(longPage).size());
+    double fetch = MedianMs(runs, [&] { FetchPage(longPage); });
+    double plain = MedianMs(runs, [&] { PlainRead(longPage); });
+    double convert = MedianMs(runs, [&] {
+        for (const std::string& line : raw)
+            ConvertCodePage(line, CP_UTF8, 936);
+    });
+    double extract = MedianMs(runs, [&] {
+        BookRecord record;
+        LookupCommunity(record, "9787111111111", config, [&](const std::string&) { return page; });
+    });
+    std::printf("FetchPage            %8.3f ms (median of %d)\n", fetch, runs);
+    std::printf("plain WinINet read   %8.3f ms\n", plain);
+    std::printf("conversion alone     %8.3f ms\n", convert);
+    std::printf("extraction alone     %8.3f ms\n", extract);
+    std::printf("(conversion + extraction) / fetch = %.1f%%\n", 100.0 * (convert + extract) / fetch);
+
+    const int searches = 30;
+    ConsoleSearch search(config);
+    const std::string isbn = "9787111111111";
+    double both = MedianMs(searches, [&] { search.Run(isbn); });
+    double community = MedianMs(searches, [&] { FetchPage(config.communityBase + "/isbn/" + isbn + "/"); });
+    double library = MedianMs(searches, [&] {
+        FetchPage(config.libraryBase + "/BookSearch.aspx?ISBN=" + isbn);
+        FetchPage(config.libraryBase + "/bookdetail.aspx?id=1111");
+    });
+    double slowest = std::max(community, library);
+    std::printf("one ISBN, both sources  %8.3f ms (median of %d)\n", both, searches);
+    std::printf("community fetch alone   %8.3f ms, library search + detail %8.3f ms\n", community, library);
+    std::printf("ratio to slowest source %.2f\n", both / slowest);
+
+    std::vector<std::string> isbns = {"9787111111111", "9787222222222", "9787333333333", "9787555555555",
+                                      "9787666666666", "9787888888888", "9787000000002", "9780000000000"};
+    auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 100; ++i)
+        search.Run(isbns[i % isbns.size()]);
+    double total = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    std::printf("100 sample ISBNs        %8.1f ms\n", total);
+    return 0;
+}
