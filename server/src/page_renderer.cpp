@@ -413,12 +413,16 @@ PageRenderer::PageRenderer(const Catalogue &catalogue, std::string coverBase)
 std::string PageRenderer::escape(const std::string &text) {
     std::string out;
     for (char c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
         switch (c) {
         case '<': out += "&lt;"; break;
         case '>': out += "&gt;"; break;
         case '&': out += "&amp;"; break;
         case '"': out += "&quot;"; break;
-        default: out += c;
+        default:
+            // Echoed request text may hold line breaks or bytes that are not
+            // UTF-8; neither may reach the page.
+            out += (u < 0x20 || u >= 0x7F) ? '?' : c;
         }
     }
     return out;

@@ -21,6 +21,7 @@ public:
     static std::string stallHead();
     static std::string stallTail();
 
+    // For echoing request text: HTML-safe, printable ASCII only.
     static std::string escape(const std::string &text);
 
     // The scraper drops exactly this many bytes before the intro's "</div>".

@@ -21,3 +21,8 @@ std::string WideToMultiByte(const std::wstring& text, UINT codePage)
                           nullptr, nullptr);
     return bytes;
 }
+
+std::string Cp936FromUtf8(const std::string& utf8)
+{
+    return WideToMultiByte(MultiByteToWide(utf8, CP_UTF8), kPageCodePage);
+}

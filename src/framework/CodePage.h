@@ -9,3 +9,6 @@ constexpr UINT kPageCodePage = 936;
 
 std::wstring MultiByteToWide(const std::string& text, UINT codePage = kPageCodePage);
 std::string WideToMultiByte(const std::wstring& text, UINT codePage = kPageCodePage);
+
+// Program texts are written in UTF-8 source; this gives their code page 936 form.
+std::string Cp936FromUtf8(const std::string& utf8);

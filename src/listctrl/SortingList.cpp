@@ -13,17 +13,17 @@ BEGIN_MESSAGE_MAP(SortingList, CListCtrl)
     ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-BOOL SortingList::CreateColumns(const std::string& spec)
+BOOL SortingList::CreateColumns(const std::string& headings)
 {
     size_t position = 0;
     for (;;) {
-        size_t comma = spec.find(',', position);
+        size_t comma = headings.find(',', position);
         if (comma == std::string::npos)
             return TRUE;
-        size_t end = std::min(spec.find(';', comma + 1), spec.size());
-        int width = std::atoi(spec.substr(comma + 1, end - comma - 1).c_str());
+        size_t end = std::min(headings.find(';', comma + 1), headings.size());
+        int width = std::atoi(headings.substr(comma + 1, end - comma - 1).c_str());
         // The count includes a column whose insertion fails.
-        if (InsertColumn(columnCount++, spec.substr(position, comma - position), LVCFMT_LEFT, width) == -1)
+        if (InsertColumn(columnCount++, headings.substr(position, comma - position), LVCFMT_LEFT, width) == -1)
             return FALSE;
         position = end + 1;
     }

@@ -19,7 +19,7 @@ public:
     static PFNLVCOMPARE compareFunction;
 
     // Entries "title,width" separated by ";" (code page 936).
-    BOOL CreateColumns(const std::string& spec);
+    BOOL CreateColumns(const std::string& headings);
     // Strings beyond columnCount are ignored; missing ones count as empty.
     int AddRow(const std::vector<std::string>& texts);
     void FreeRowData(int row);

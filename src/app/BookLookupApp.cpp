@@ -1,0 +1,15 @@
+#include "app/BookLookupApp.h"
+
+#include "app/BookLookupDialog.h"
+#include "app/SourceSettings.h"
+
+BOOL BookLookupApp::InitInstance()
+{
+    AfxInitCommonControls();
+    BookLookupDialog dialog;
+    dialog.sourceConfig = LoadSourceConfig(*this);
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+    m_pMainWnd = nullptr;
+    return FALSE;
+}

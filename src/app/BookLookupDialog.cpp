@@ -1,0 +1,135 @@
+#include "app/BookLookupDialog.h"
+
+#include "app/ListRowSink.h"
+#include "framework/CodePage.h"
+#include "framework/DataExchange.h"
+#include "framework/PaintDC.h"
+#include "lookup/LookupWorkers.h"
+#include "resource.h"
+
+namespace {
+
+// A worker's row, sent to the window's thread; lParam points at the texts.
+const UINT WM_ADD_ROW = WM_APP + 1;
+
+const char kHeadings[] = "条形码,120;分类号,80;书名,150;著译者,60;出版处,120;页数,80;开本,80;版期,80;版次,80;单价,80;图片网址,20";
+const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE;
+
+}
+
+BEGIN_MESSAGE_MAP(BookLookupDialog, CDialog)
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_WM_DESTROY()
+    ON_BN_CLICKED(IDC_SEARCH_BUTTON, StartSearch)
+    ON_MESSAGE(WM_ADD_ROW, OnAddRow)
+END_MESSAGE_MAP()
+
+BookLookupDialog::BookLookupDialog(CWnd* parent)
+    : CDialog(IDD_QUILLFIND_DIALOG, parent), lookupState(std::make_shared<LookupState>()),
+      icon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
+{
+}
+
+BookLookupDialog::~BookLookupDialog() = default;
+
+void BookLookupDialog::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, IDC_HELP_LABEL, helpLink);
+    DDX_Control(dx, IDC_INTRO_EDIT, introBox);
+    DDX_Control(dx, IDC_SEARCH_BUTTON, searchButton);
+    DDX_Control(dx, IDC_CREDIT_LABEL, creditLink);
+    DDX_Control(dx, IDC_RESULT_LIST, resultsList);
+    DDX_Text(dx, IDC_ISBN_EDIT, isbnText);
+    DDX_Text(dx, IDC_INTRO_EDIT, introText);
+}
+
+BOOL BookLookupDialog::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    rowSink = std::make_shared<ListRowSink>(m_hWnd, WM_ADD_ROW);
+    resultsList.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kListStyles);
+    resultsList.CreateColumns(Cp936FromUtf8(kHeadings));
+    EnableToolTips(TRUE);
+    SetUpToolTips();
+    SetIcon(icon, TRUE);
+    SetIcon(icon, FALSE);
+    return TRUE;
+}
+
+void BookLookupDialog::SetUpToolTips()
+{
+    toolTips.Create(this, 0);
+    toolTips.Activate(TRUE);
+    toolTips.AddTool(&resultsList, Cp936FromUtf8("单击右键可把图书信息复制到Execl!"));
+    CWnd isbnBox;
+    isbnBox.Attach(GetDlgItem(IDC_ISBN_EDIT));
+    toolTips.AddTool(&isbnBox, Cp936FromUtf8("用条码枪扫描图书的ISBN条形码，系统自动搜索"));
+    isbnBox.Detach();
+    toolTips.AddTool(&helpLink, Cp936FromUtf8("在线帮助"));
+    toolTips.SetTipTextColor(RGB(0, 0, 255));
+    toolTips.SetDelayTime(TTDT_AUTOMATIC, 150);
+}
+
+BOOL BookLookupDialog::PreTranslateMessage(MSG* msg)
+{
+    toolTips.RelayEvent(msg);
+    if (msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN) {
+        if (msg->hwnd == GetDlgItem(IDC_ISBN_EDIT)) {
+            StartSearch();
+            return TRUE;
+        }
+        msg->wParam = VK_TAB;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+void BookLookupDialog::StartSearch()
+{
+    UpdateData(TRUE);
+    lookupState->searchIsbn = isbnText;
+    lookupState->searchContext.resultList = rowSink.get();
+    resultsList.DeleteAllRows();
+    StartWorker(LibraryWorker);
+    StartWorker(CommunityWorker);
+}
+
+void BookLookupDialog::StartWorker(LPTHREAD_START_ROUTINE worker)
+{
+    auto context = std::make_unique<WorkerContext>(WorkerContext{lookupState, rowSink, sourceConfig, isbnText});
+    workerThread = KernelHandle(::StartWorker(worker, std::move(context), workerThreadId));
+}
+
+LRESULT BookLookupDialog::OnAddRow(WPARAM, LPARAM texts)
+{
+    return resultsList.AddRow(*reinterpret_cast<const std::vector<std::string>*>(texts));
+}
+
+void BookLookupDialog::OnPaint()
+{
+    if (::IsIconic(m_hWnd)) {
+        CPaintDC dc(m_hWnd);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+        RECT rect;
+        GetClientRect(&rect);
+        int x = (rect.right - rect.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+        int y = (rect.bottom - rect.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+        ::DrawIcon(dc.GetSafeHdc(), x, y, icon);
+        return;
+    }
+    Default();
+}
+
+HCURSOR BookLookupDialog::OnQueryDragIcon()
+{
+    return static_cast<HCURSOR>(icon);
+}
+
+void BookLookupDialog::OnDestroy()
+{
+    // Workers still running must not reach the list once the window goes.
+    if (rowSink)
+        rowSink->Disconnect();
+    CDialog::OnDestroy();
+}

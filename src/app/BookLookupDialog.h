@@ -1,0 +1,59 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "framework/Button.h"
+#include "framework/Dialog.h"
+#include "framework/Edit.h"
+#include "framework/KernelHandle.h"
+#include "framework/Static.h"
+#include "framework/ToolTipCtrl.h"
+#include "listctrl/SortingList.h"
+#include "lookup/LookupState.h"
+#include "lookup/SourceConfig.h"
+
+class ListRowSink;
+
+// The main window: the ISBN box, the search, the result list, the
+// introduction box and the cover frame.
+class BookLookupDialog : public CDialog {
+public:
+    explicit BookLookupDialog(CWnd* parent = nullptr);
+    ~BookLookupDialog() override;
+
+    BOOL PreTranslateMessage(MSG* msg) override;
+    void StartSearch();
+
+    // Where the searches look; the profile's or the built-in base URLs.
+    SourceConfig sourceConfig;
+    std::shared_ptr<LookupState> lookupState;
+
+    CStatic helpLink;
+    CEdit introBox;
+    CButton searchButton;
+    CStatic creditLink;
+    SortingList resultsList;
+    std::string isbnText;
+    std::string introText;
+    std::string coverUrlShown;
+    HICON icon;
+    KernelHandle workerThread;
+    DWORD workerThreadId = 0;
+    CToolTipCtrl toolTips;
+
+protected:
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    void OnDestroy();
+    LRESULT OnAddRow(WPARAM, LPARAM texts);
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void SetUpToolTips();
+    void StartWorker(LPTHREAD_START_ROUTINE worker);
+
+    std::shared_ptr<ListRowSink> rowSink;
+};
