@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "DialogHarness.h"
+#include "TestServer.h"
+#include "app/BookLookupDialog.h"
+#include "framework/WinApp.h"
+
+namespace {
+
+void RunMainWindow(const std::function<void(DialogHarness&)>& script)
+{
+    BookLookupDialog dialog;
+    dialog.sourceConfig = TestSourceConfig();
+    DialogHarness harness;
+    harness.Run(dialog, script);
+}
+
+TEST(MainWindow, BookInBothSourcesGivesTwoRowsWithTheirOwnValues)
+{
+    RunMainWindow([](DialogHarness& h) {
+        h.Search("9787111111111");
+        ASSERT_TRUE(h.WaitForRows(2));
+        DialogHarness::Settle(300);
+        EXPECT_EQ(2, h.RowCount());
+        int library = h.Cell(0, 1).empty() ? 1 : 0;
+        int community = 1 - library;
+        EXPECT_EQ("9787111111111", h.Cell(library, 0));
+        EXPECT_EQ("9787111111111", h.Cell(community, 0));
+        EXPECT_EQ("TP311.5", h.Cell(library, 1));
+        EXPECT_EQ("16开", h.Cell(library, 6));
+        EXPECT_EQ("2", h.Cell(library, 8));
+        EXPECT_EQ("45.00", h.Cell(library, 9));
+        EXPECT_EQ("", h.Cell(library, 10));
+        EXPECT_EQ("Alice Zhang", h.Cell(community, 3));
+        EXPECT_EQ("", h.Cell(community, 1));
+        EXPECT_EQ("", h.Cell(community, 6));
+        EXPECT_EQ("", h.Cell(community, 8));
+        EXPECT_EQ(TestServerBase() + "/lpic/solid.jpg", h.Cell(community, 10));
+        EXPECT_EQ("Practical Test Engineering 实用测试工程", h.Cell(community, 2));
+        h.Close();
+    });
+}
+
+TEST(MainWindow, OneSourceOneRowAndUnknownOrEmptyNone)
+{
+    RunMainWindow([](DialogHarness& h) {
+        h.Search("9787333333333");
+        ASSERT_TRUE(h.WaitForRows(1));
+        DialogHarness::Settle();
+        EXPECT_EQ(1, h.RowCount());
+        EXPECT_EQ("图书馆专藏", h.Cell(0, 2));
+
+        h.Search("9780000000000");
+        DialogHarness::Settle();
+        EXPECT_EQ(0, h.RowCount());
+
+        h.Search("9787333333333");
+        ASSERT_TRUE(h.WaitForRows(1));
+        int before = ServerRequestCount("/BookSearch.aspx?ISBN=");
+        h.Search("");
+        DialogHarness::Settle();
+        EXPECT_EQ(0, h.RowCount());
+        EXPECT_EQ(before + 1, ServerRequestCount("/BookSearch.aspx?ISBN="));
+        EXPECT_EQ("", h.Text(1002));
+        h.Close();
+    });
+}
+
+TEST(MainWindow, SameIsbnTwiceGivesNoDuplicates)
+{
+    RunMainWindow([](DialogHarness& h) {
+        for (int i = 0; i < 2; ++i) {
+            h.Search("9787111111111");
+            ASSERT_TRUE(h.WaitForRows(2));
+            DialogHarness::Settle(300);
+            EXPECT_EQ(2, h.RowCount());
+        }
+        EXPECT_EQ("9787111111111", h.Text(1002));
+        h.Close();
+    });
+}
+
+TEST(MainWindow, LateRowOfAnEarlierSearchKeepsItsIsbn)
+{
+    BookLookupDialog dialog;
+    dialog.sourceConfig = TestSourceConfig();
+    DialogHarness harness;
+    harness.Run(dialog, [&](DialogHarness& h) {
+        // Holding the lookup lock keeps the first search's workers from
+        // publishing until the second search has emptied the list.
+        dialog.lookupState->lookupLock.Lock();
+        h.Search("9787333333333");
+        while (ServerRequestCount("/bookdetail.aspx?id=3333") == 0)
+            ::Sleep(20);
+        DialogHarness::Settle(300);
+        h.Search("9787222222222");
+        DialogHarness::Settle();
+        EXPECT_EQ(0, h.RowCount());
+        dialog.lookupState->lookupLock.Unlock();
+        ASSERT_TRUE(h.WaitForRows(2));
+        DialogHarness::Settle();
+        ASSERT_EQ(2, h.RowCount());
+        int late = h.Cell(0, 0) == "9787333333333" ? 0 : 1;
+        EXPECT_EQ("9787333333333", h.Cell(late, 0));
+        EXPECT_EQ("图书馆专藏", h.Cell(late, 2));
+        EXPECT_EQ("9787222222222", h.Cell(1 - late, 0));
+        EXPECT_EQ("Red Cover Stories", h.Cell(1 - late, 2));
+        h.Close();
+    });
+}
+
+TEST(MainWindow, EnterElsewhereMovesTheFocusAndDoesNotSearch)
+{
+    RunMainWindow([](DialogHarness& h) {
+        h.SetText(1002, "9787111111111");
+        ::SendMessageW(h.Dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(h.Item(1000)), TRUE);
+        ASSERT_EQ(h.Item(1000), h.FocusedWindow());
+        int before = ServerRequestCount("/isbn/9787111111111/");
+        h.PressKey(h.Item(1000), VK_RETURN);
+        DialogHarness::Settle();
+        EXPECT_EQ(h.Item(1001), h.FocusedWindow());
+        h.PressKey(h.Item(1001), VK_RETURN);
+        DialogHarness::Settle();
+        EXPECT_EQ(h.Item(1003), h.FocusedWindow());
+        EXPECT_EQ(0, h.RowCount());
+        EXPECT_EQ(before, ServerRequestCount("/isbn/9787111111111/"));
+        EXPECT_TRUE(::IsWindow(h.Dialog()));
+        h.Close();
+    });
+}
+
+TEST(MainWindow, TwoHundredSearchesLeaveNoGdiOrUserObjects)
+{
+    RunMainWindow([](DialogHarness& h) {
+        HANDLE self = ::GetCurrentProcess();
+        h.Search("9787111111111");
+        ASSERT_TRUE(h.WaitForRows(2));
+        DialogHarness::Settle(200);
+        DWORD gdi = ::GetGuiResources(self, GR_GDIOBJECTS);
+        DWORD user = ::GetGuiResources(self, GR_USEROBJECTS);
+        for (int i = 0; i < 200; ++i) {
+            h.Search(i % 2 ? "9787111111111" : "9787333333333");
+            ASSERT_TRUE(h.WaitForRows(i % 2 ? 2 : 1));
+        }
+        DialogHarness::Settle(300);
+        EXPECT_LE(::GetGuiResources(self, GR_GDIOBJECTS), gdi);
+        EXPECT_LE(::GetGuiResources(self, GR_USEROBJECTS), user);
+        h.Close();
+    });
+}
+
+}

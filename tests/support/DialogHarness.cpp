@@ -1,0 +1,115 @@
+#include "DialogHarness.h"
+
+#include <thread>
+
+#include <commctrl.h>
+
+#include "framework/CodePage.h"
+#include "framework/Dialog.h"
+
+namespace {
+
+const UINT WM_RUN_ON_UI = WM_APP + 77;
+
+LRESULT CALLBACK RunnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_RUN_ON_UI) {
+        (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+HWND CreateRunner()
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = RunnerProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"QuillTestRunner";
+    ::RegisterClassW(&wc);
+    return ::CreateWindowW(L"QuillTestRunner", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+}
+
+}
+
+void DialogHarness::Run(CDialog& target, const std::function<void(DialogHarness&)>& script)
+{
+    uiThread = ::GetCurrentThreadId();
+    runner = CreateRunner();
+    std::thread driver([&] {
+        while (!(dialog = target.GetSafeHwnd()) || !::IsWindowVisible(dialog))
+            ::Sleep(10);
+        script(*this);
+    });
+    target.DoModal();
+    driver.join();
+    ::DestroyWindow(runner);
+}
+
+void DialogHarness::SetText(int id, const std::string& utf8)
+{
+    ::SendMessageW(Item(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(MultiByteToWide(utf8, CP_UTF8).c_str()));
+}
+
+std::string DialogHarness::Text(int id)
+{
+    wchar_t buffer[4096] = {};
+    ::SendMessageW(Item(id), WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer));
+    return WideToMultiByte(buffer, CP_UTF8);
+}
+
+void DialogHarness::PressKey(HWND target, WPARAM key)
+{
+    ::PostMessageW(target, WM_KEYDOWN, key, 1);
+    ::PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+}
+
+void DialogHarness::Search(const std::string& utf8)
+{
+    SetText(1002, utf8);
+    PressKey(Item(1002), VK_RETURN);
+}
+
+void DialogHarness::Close()
+{
+    ::PostMessageW(dialog, WM_CLOSE, 0, 0);
+}
+
+void DialogHarness::OnUiThread(const std::function<void()>& fn)
+{
+    ::SendMessageW(runner, WM_RUN_ON_UI, 0, reinterpret_cast<LPARAM>(&fn));
+}
+
+int DialogHarness::RowCount()
+{
+    return static_cast<int>(::SendMessageW(Item(1000), LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string DialogHarness::Cell(int row, int column)
+{
+    wchar_t buffer[1024] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = 1024;
+    ::SendMessageW(Item(1000), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return WideToMultiByte(buffer, CP_UTF8);
+}
+
+bool DialogHarness::WaitForRows(int count, int timeoutMs)
+{
+    for (int waited = 0; waited < timeoutMs; waited += 20) {
+        if (RowCount() >= count)
+            return true;
+        ::Sleep(20);
+    }
+    return RowCount() >= count;
+}
+
+HWND DialogHarness::FocusedWindow()
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    ::GetGUIThreadInfo(uiThread, &info);
+    return info.hwndFocus;
+}
