@@ -13,6 +13,9 @@ export WINEPREFIX="$build/win64/wineprefix" WINEDEBUG=-all
 bash "$root/scripts/wine-prefix.sh" "$WINEPREFIX" headless
 # One wineserver for the whole run: a cold Wine start costs seconds.
 wineserver -p >/dev/null 2>&1
+# The first Wine program starts the prefix's services, which keep the
+# standard handles they inherit; started here, they hold no pipe of ctest's.
+wine cmd /c exit >/dev/null 2>&1
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 status=0
