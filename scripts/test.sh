@@ -15,7 +15,7 @@ bash "$root/scripts/wine-prefix.sh" "$WINEPREFIX" headless
 wineserver -p >/dev/null 2>&1
 # The first Wine program starts the prefix's services, which keep the
 # standard handles they inherit; started here, they hold no pipe of ctest's.
-wine cmd /c exit >/dev/null 2>&1
+wine cmd /c exit >/dev/null 2>&1 </dev/null
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 status=0
