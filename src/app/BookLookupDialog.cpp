@@ -1,16 +1,29 @@
 #include "app/BookLookupDialog.h"
 
 #include "app/ListRowSink.h"
+#include "framework/AfxMessageBox.h"
+#include "framework/ClientDC.h"
 #include "framework/CodePage.h"
 #include "framework/DataExchange.h"
+#include "framework/Menu.h"
 #include "framework/PaintDC.h"
 #include "lookup/LookupWorkers.h"
+#include "present/Clipboard.h"
+#include "present/CoverDownloader.h"
+#include "present/RowClipboardText.h"
 #include "resource.h"
 
 namespace {
 
 // A worker's row, sent to the window's thread; lParam points at the texts.
 const UINT WM_ADD_ROW = WM_APP + 1;
+// A finished cover download; lParam is the CoverDownload, owned by the message.
+const UINT WM_COVER_DOWNLOADED = WM_APP + 2;
+
+const int kCoverUrlColumn = 10;
+// The copy menu opens this far to the right of the pointer.
+const int kMenuOffsetX = 80;
+const char kNoSelection[] = "没有选定书目!\n";
 
 const char kHeadings[] = "条形码,120;分类号,80;书名,150;著译者,60;出版处,120;页数,80;开本,80;版期,80;版次,80;单价,80;图片网址,20";
 const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE;
@@ -23,6 +36,10 @@ BEGIN_MESSAGE_MAP(BookLookupDialog, CDialog)
     ON_WM_DESTROY()
     ON_BN_CLICKED(IDC_SEARCH_BUTTON, StartSearch)
     ON_MESSAGE(WM_ADD_ROW, OnAddRow)
+    ON_NOTIFY(NM_CLICK, IDC_RESULT_LIST, ShowSelection)
+    ON_NOTIFY(NM_RCLICK, IDC_RESULT_LIST, ShowCopyMenu)
+    ON_COMMAND(ID_COPY_ROW, CopySelection)
+    ON_MESSAGE(WM_COVER_DOWNLOADED, OnCoverDownloaded)
 END_MESSAGE_MAP()
 
 BookLookupDialog::BookLookupDialog(CWnd* parent)
@@ -49,8 +66,10 @@ BOOL BookLookupDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     rowSink = std::make_shared<ListRowSink>(m_hWnd, WM_ADD_ROW);
+    coverDownloader = std::make_unique<CoverDownloader>(m_hWnd, WM_COVER_DOWNLOADED);
     resultsList.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kListStyles);
     resultsList.CreateColumns(Cp936FromUtf8(kHeadings));
+    resultsList.LoadColumnState();
     EnableToolTips(TRUE);
     SetUpToolTips();
     SetIcon(icon, TRUE);
@@ -118,7 +137,9 @@ void BookLookupDialog::OnPaint()
         ::DrawIcon(dc.GetSafeHdc(), x, y, icon);
         return;
     }
+    // After the default paint, whose background erase would cover the picture.
     Default();
+    DrawCover();
 }
 
 HCURSOR BookLookupDialog::OnQueryDragIcon()
@@ -131,5 +152,86 @@ void BookLookupDialog::OnDestroy()
     // Workers still running must not reach the list once the window goes.
     if (rowSink)
         rowSink->Disconnect();
+    if (coverDownloader)
+        coverDownloader->Disconnect();
     CDialog::OnDestroy();
+}
+
+void BookLookupDialog::ShowSelection(NMHDR*, LRESULT* result)
+{
+    TakeCoverUrlFromRows();
+    if (resultsList.GetNextItem(-1, LVNI_SELECTED) < 0) {
+        AfxMessageBox(Cp936FromUtf8(kNoSelection));
+        return;
+    }
+    ShowCover();
+    introText = lookupState->ShownIntro();
+    UpdateData(FALSE);
+    *result = 0;
+}
+
+void BookLookupDialog::TakeCoverUrlFromRows()
+{
+    for (int row = 0, count = resultsList.GetItemCount(); row < count; ++row) {
+        std::string url = resultsList.GetColumnText(row, kCoverUrlColumn);
+        if (!url.empty())
+            coverUrlShown = url;
+    }
+}
+
+void BookLookupDialog::ShowCover()
+{
+    if (coverUrlShown.empty())
+        return;
+    if (coverUrlShown != coverUrlKept) {
+        coverDownloader->Request(coverUrlShown);
+        return;
+    }
+    coverDownloader->DropPending();
+    DrawCover();
+}
+
+LRESULT BookLookupDialog::OnCoverDownloaded(WPARAM, LPARAM download)
+{
+    std::unique_ptr<CoverDownload> accepted = coverDownloader->Accept(download);
+    CoverPicture picture = accepted ? CoverPicture::Decode(accepted->bytes) : CoverPicture();
+    if (picture) {
+        cover = std::move(picture);
+        coverUrlKept = accepted->url;
+        DrawCover();
+    }
+    return 0;
+}
+
+void BookLookupDialog::DrawCover()
+{
+    if (!cover)
+        return;
+    HWND frame = GetDlgItem(IDC_COVER_FRAME);
+    RECT rect;
+    ::GetClientRect(frame, &rect);
+    CClientDC dc(frame);
+    cover.Draw(dc.GetSafeHdc(), rect);
+}
+
+void BookLookupDialog::ShowCopyMenu(NMHDR*, LRESULT* result)
+{
+    CMenu menu;
+    menu.CreatePopupMenu();
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    menu.AppendMenu(MF_STRING, ID_COPY_ROW, Cp936FromUtf8("复制"));
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x + kMenuOffsetX, cursor.y, this);
+    *result = 0;
+}
+
+void BookLookupDialog::CopySelection()
+{
+    int row = resultsList.GetNextItem(-1, LVNI_SELECTED);
+    if (row < 0) {
+        AfxMessageBox(Cp936FromUtf8(kNoSelection));
+        return;
+    }
+    if (PutTextOnClipboard(m_hWnd, RowClipboardText(resultsList, row)))
+        MessageBox(Cp936FromUtf8("已将数据存入剪贴板"), std::string(), MB_OK);
 }

@@ -11,7 +11,10 @@
 #include "listctrl/SortingList.h"
 #include "lookup/LookupState.h"
 #include "lookup/SourceConfig.h"
+#include "present/ComApartment.h"
+#include "present/CoverPicture.h"
 
+class CoverDownloader;
 class ListRowSink;
 
 // The main window: the ISBN box, the search, the result list, the
@@ -48,12 +51,24 @@ protected:
     HCURSOR OnQueryDragIcon();
     void OnDestroy();
     LRESULT OnAddRow(WPARAM, LPARAM texts);
+    void ShowSelection(NMHDR*, LRESULT* result);
+    void ShowCopyMenu(NMHDR*, LRESULT* result);
+    void CopySelection();
+    LRESULT OnCoverDownloaded(WPARAM, LPARAM download);
 
     DECLARE_MESSAGE_MAP()
 
 private:
     void SetUpToolTips();
     void StartWorker(LPTHREAD_START_ROUTINE worker);
+    void TakeCoverUrlFromRows();
+    void ShowCover();
+    void DrawCover();
 
     std::shared_ptr<ListRowSink> rowSink;
+    // Declared before the picture: COM must outlive it.
+    ComApartment comApartment;
+    CoverPicture cover;
+    std::string coverUrlKept;
+    std::unique_ptr<CoverDownloader> coverDownloader;
 };

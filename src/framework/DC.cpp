@@ -51,8 +51,12 @@ void CDC::FillRect(const RECT* rect, HBRUSH brush)
 
 int CDC::DrawText(const std::string& text, RECT* rect, UINT format)
 {
-    std::wstring wide = MultiByteToWide(text);
-    return ::DrawTextW(m_hDC, wide.c_str(), static_cast<int>(wide.size()), rect, format);
+    return DrawText(MultiByteToWide(text), rect, format);
+}
+
+int CDC::DrawText(const std::wstring& text, RECT* rect, UINT format)
+{
+    return ::DrawTextW(m_hDC, text.c_str(), static_cast<int>(text.size()), rect, format);
 }
 
 COLORREF CDC::SetTextColor(COLORREF color)

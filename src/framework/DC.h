@@ -25,6 +25,7 @@ public:
     void FillRect(const RECT* rect, HBRUSH brush);
     // text is code page 936.
     int DrawText(const std::string& text, RECT* rect, UINT format);
+    int DrawText(const std::wstring& text, RECT* rect, UINT format);
     COLORREF SetTextColor(COLORREF color);
     int SetBkMode(int mode);
 };

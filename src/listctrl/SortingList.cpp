@@ -3,10 +3,24 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
+#include "framework/Archive.h"
+#include "framework/MemFile.h"
+#include "framework/WinApp.h"
+#include "listctrl/LocaleCollator.h"
+#include "listctrl/RowComparison.h"
 #include "listctrl/RowData.h"
 
-PFNLVCOMPARE SortingList::compareFunction = nullptr;
+namespace {
+
+// A row whose data AddRow has not set yet is 0; it reads as empty texts.
+const std::vector<std::string>* RowTexts(LPARAM row)
+{
+    return row ? &reinterpret_cast<const RowData*>(row)->columnTexts : nullptr;
+}
+
+} // namespace
 
 BEGIN_MESSAGE_MAP(SortingList, CListCtrl)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
@@ -63,8 +77,27 @@ void SortingList::SortColumn(int column, BOOL ascending)
     sortAscending = ascending;
     sortColumn = column;
     sortHeader.ShowSortMark(column, ascending);
-    if (compareFunction)
-        SortItems(compareFunction, reinterpret_cast<LPARAM>(this));
+    SortItems(CompareRows, reinterpret_cast<LPARAM>(this));
+}
+
+int CALLBACK SortingList::CompareRows(LPARAM row1, LPARAM row2, LPARAM list)
+{
+    const auto* self = reinterpret_cast<const SortingList*>(list);
+    return CompareRowData(RowTexts(row1), RowTexts(row2), self->sortColumn, self->sortAscending != FALSE,
+                          LocaleCollate);
+}
+
+void SortingList::LoadColumnState()
+{
+    const CWinApp* app = AfxGetApp();
+    std::vector<BYTE> block;
+    // GetProfileBinary fails for an empty entry, so a found block has bytes.
+    if (!app || !app->GetProfileBinary("ListCtrls", std::to_string(GetDlgCtrlID()), block))
+        return;
+    CMemFile file(std::move(block));
+    CArchive archive(file);
+    sortHeader.Serialize(archive);
+    sortHeader.InvalidateRect(nullptr, TRUE);
 }
 
 std::string SortingList::GetColumnText(int row, int column) const

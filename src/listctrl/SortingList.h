@@ -13,11 +13,6 @@
 // messages carried out by the thread that owns the window.
 class SortingList : public CListCtrl {
 public:
-    // The comparison handed to LVM_SORTITEMS, with the list (SortingList*)
-    // as the sort parameter. Null: a sort records its state and leaves the
-    // rows in place.
-    static PFNLVCOMPARE compareFunction;
-
     // Entries "title,width" separated by ";" (code page 936).
     BOOL CreateColumns(const std::string& headings);
     // Strings beyond columnCount are ignored; missing ones count as empty.
@@ -25,6 +20,9 @@ public:
     void FreeRowData(int row);
     void DeleteAllRows();
     void SortColumn(int column, BOOL ascending);
+    // Widths from the profile entry named after the control id in section
+    // "ListCtrls", when its count matches the columns.
+    void LoadColumnState();
     // The row's stored copy of a column's text; empty for a freed row.
     std::string GetColumnText(int row, int column) const;
 
@@ -34,6 +32,9 @@ public:
     BOOL sortAscending = TRUE;
 
 protected:
+    // LVM_SORTITEMS comparison; the sort parameter is the list.
+    static int CALLBACK CompareRows(LPARAM row1, LPARAM row2, LPARAM list);
+
     void PreSubclassWindow() override;
     void OnColumnClick(NMHDR* notification, LRESULT* result);
     void OnDestroy();

@@ -12,14 +12,12 @@
 #include "framework/WinApp.h"
 #include "listctrl/RowData.h"
 #include "listctrl/SortingList.h"
+#include "SortingListFixture.h"
 
 namespace {
 
-const wchar_t kHeadings[] =
-    L"条形码,120;分类号,80;书名,150;著译者,60;出版处,120;页数,80;开本,80;版期,80;版次,80;单价,80;图片网址,20";
 const wchar_t* const kTitles[] = { L"条形码", L"分类号", L"书名", L"著译者", L"出版处", L"页数",
                                    L"开本",   L"版期",   L"版次", L"单价",   L"图片网址" };
-const int kWidths[] = { 120, 80, 150, 60, 120, 80, 80, 80, 80, 80, 20 };
 
 struct Column {
     std::wstring title;
@@ -27,25 +25,8 @@ struct Column {
     int format;
 };
 
-class SortingListTest : public ::testing::Test {
+class SortingListTest : public SortingListFixture {
 protected:
-    void SetUp() override
-    {
-        AfxInitCommonControls();
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, { 0, 0, 800, 400 }, nullptr, 0));
-        HWND hwnd = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 780, 300,
-                                      parent.m_hWnd, reinterpret_cast<HMENU>(1000), ::GetModuleHandleW(nullptr),
-                                      nullptr);
-        ASSERT_NE(hwnd, nullptr);
-        ASSERT_TRUE(list.SubclassWindow(hwnd));
-    }
-
-    void TearDown() override
-    {
-        parent.DestroyWindow();
-        EXPECT_EQ(RowData::LiveCount(), 0);
-    }
-
     std::vector<Column> Columns() const
     {
         std::vector<Column> columns;
@@ -69,19 +50,6 @@ protected:
         return texts;
     }
 
-    // A click on a heading as the header reports it to the list; the list
-    // turns it into LVN_COLUMNCLICK for the parent, which reflects it back.
-    void ClickHeading(int column)
-    {
-        HWND header = list.GetHeaderCtrl();
-        NMHEADERW click{};
-        click.hdr.hwndFrom = header;
-        click.hdr.idFrom = static_cast<UINT_PTR>(::GetDlgCtrlID(header));
-        click.hdr.code = HDN_ITEMCLICKW;
-        click.iItem = column;
-        list.SendMessage(WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
-    }
-
     void ExpectSortState(int column, BOOL ascending)
     {
         EXPECT_EQ(list.sortColumn, column);
@@ -89,20 +57,7 @@ protected:
         EXPECT_EQ(list.sortHeader.sortColumn, column);
         EXPECT_EQ(list.sortHeader.sortAscending, ascending);
     }
-
-    CWnd parent;
-    SortingList list;
 };
-
-// Orders rows by the text of the sorted column, as the list reports it.
-int CALLBACK CompareFirstColumn(LPARAM first, LPARAM second, LPARAM sortList)
-{
-    auto* list = reinterpret_cast<SortingList*>(sortList);
-    const auto& a = reinterpret_cast<RowData*>(first)->columnTexts[static_cast<size_t>(list->sortColumn)];
-    const auto& b = reinterpret_cast<RowData*>(second)->columnTexts[static_cast<size_t>(list->sortColumn)];
-    int order = a.compare(b);
-    return list->sortAscending ? order : -order;
-}
 
 } // namespace
 
@@ -246,29 +201,15 @@ TEST_F(SortingListTest, HeadingClicksToggleDirection)
     ExpectSortState(3, TRUE);
 }
 
-TEST_F(SortingListTest, WithoutComparisonRowsStayInPlace)
+TEST_F(SortingListTest, ColumnStateWithoutApplicationChangesNothing)
 {
-    ASSERT_TRUE(list.CreateColumns("a,10"));
-    list.AddRow({ "b" });
-    list.AddRow({ "a" });
-    ClickHeading(0);
-    EXPECT_EQ(list.GetItemText(0, 0), std::string("b"));
-    ExpectSortState(0, TRUE);
-}
-
-TEST_F(SortingListTest, SortUsesTheComparisonHookWithTheList)
-{
-    ASSERT_TRUE(list.CreateColumns("a,10;b,10"));
-    list.AddRow({ "2", "b" });
-    list.AddRow({ "1", "c" });
-    list.AddRow({ "3", "a" });
-    SortingList::compareFunction = &CompareFirstColumn;
-    ClickHeading(1);
-    EXPECT_EQ(list.GetItemText(0, 1), std::string("a"));
-    EXPECT_EQ(list.GetItemText(2, 1), std::string("c"));
-    ClickHeading(1);
-    EXPECT_EQ(list.GetItemText(0, 1), std::string("c"));
-    SortingList::compareFunction = nullptr;
+    ASSERT_EQ(AfxGetApp(), nullptr);
+    ASSERT_TRUE(list.CreateColumns(WideToMultiByte(kHeadings)));
+    list.LoadColumnState();
+    std::vector<Column> columns = Columns();
+    ASSERT_EQ(columns.size(), 11u);
+    for (size_t i = 0; i < columns.size(); ++i)
+        EXPECT_EQ(columns[i].width, kWidths[i]) << i;
 }
 
 TEST_F(SortingListTest, RowsAddedFromWorkerThread)

@@ -3,5 +3,4 @@ quill_add_test(listctrl_pure_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/RowComparisonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SortArrowTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ColumnStateBlockTest.cpp
   LIBS quill_listctrl_pure)

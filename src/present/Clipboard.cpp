@@ -1,0 +1,39 @@
+#include "present/Clipboard.h"
+
+#include "framework/CodePage.h"
+#include "present/GlobalBlock.h"
+
+namespace {
+
+// The clipboard owns the block once SetClipboardData accepts it.
+bool SetData(UINT format, const void* data, std::size_t size)
+{
+    GlobalBlock block = GlobalBlock::Copy(data, size);
+    if (!block || !::SetClipboardData(format, block.Get()))
+        return false;
+    block.Release();
+    return true;
+}
+
+}
+
+Clipboard::Clipboard(HWND owner) : open(::OpenClipboard(owner) != FALSE) {}
+
+Clipboard::~Clipboard()
+{
+    if (open)
+        ::CloseClipboard();
+}
+
+bool Clipboard::PutText(const std::string& cp936)
+{
+    std::wstring wide = MultiByteToWide(cp936);
+    return open && ::EmptyClipboard() && SetData(CF_TEXT, cp936.c_str(), cp936.size() + 1) &&
+           SetData(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+}
+
+bool PutTextOnClipboard(HWND owner, const std::string& cp936)
+{
+    Clipboard clipboard(owner);
+    return clipboard.PutText(cp936);
+}

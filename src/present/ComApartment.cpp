@@ -1,0 +1,11 @@
+#include "present/ComApartment.h"
+
+#include <objbase.h>
+
+ComApartment::ComApartment() : initialised(SUCCEEDED(::CoInitialize(nullptr))) {}
+
+ComApartment::~ComApartment()
+{
+    if (initialised)
+        ::CoUninitialize();
+}

@@ -1,0 +1,122 @@
+#include "present/CoverDownloader.h"
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+#include "framework/InternetSession.h"
+
+namespace {
+
+// Bounds an endless or absurd response.
+const std::size_t kMaxCoverBytes = 8u << 20;
+
+}
+
+// What a download thread shares with the window: the window to post to
+// (none after Disconnect) and the number of the request still wanted.
+class CoverDelivery {
+public:
+    CoverDelivery(HWND w, UINT m) : window(w), message(m) {}
+
+    bool Wanted(unsigned sequence) const { return latest.load() == sequence; }
+    void Want(unsigned sequence) { latest.store(sequence); }
+    void Post(std::unique_ptr<CoverDownload> download);
+    void Disconnect();
+
+private:
+    std::mutex mutex;
+    HWND window;
+    const UINT message;
+    std::atomic<unsigned> latest{0};
+};
+
+void CoverDelivery::Post(std::unique_ptr<CoverDownload> download)
+{
+    // Held across PostMessage so that Disconnect's drain sees every payload posted.
+    std::lock_guard<std::mutex> hold(mutex);
+    if (window && ::PostMessageW(window, message, 0, reinterpret_cast<LPARAM>(download.get())))
+        download.release();
+}
+
+void CoverDelivery::Disconnect()
+{
+    std::lock_guard<std::mutex> hold(mutex);
+    MSG queued;
+    while (window && ::PeekMessageW(&queued, window, message, message, PM_REMOVE))
+        delete reinterpret_cast<CoverDownload*>(queued.lParam);
+    window = nullptr;
+}
+
+namespace {
+
+// WinINet reads block without a usable time-out under some hosts; this runs
+// on its own thread and gives up once a later request replaces it.
+std::string DownloadBytes(const std::string& url, const CoverDelivery& delivery, unsigned sequence)
+{
+    CInternetSession session("HttpClient", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    std::unique_ptr<CHttpFile> file;
+    try {
+        file = session.OpenURL(url, 1, INTERNET_FLAG_TRANSFER_ASCII, nullptr, 0);
+    } catch (const CInternetException&) {
+        return std::string();
+    }
+    std::string bytes;
+    char piece[4096];
+    while (UINT got = file->Read(piece, sizeof(piece))) {
+        if (bytes.size() + got > kMaxCoverBytes || !delivery.Wanted(sequence))
+            return std::string();
+        bytes.append(piece, got);
+    }
+    return bytes;
+}
+
+void RunDownload(std::shared_ptr<CoverDelivery> delivery, std::unique_ptr<CoverDownload> download)
+{
+    try {
+        download->bytes = DownloadBytes(download->url, *delivery, download->sequence);
+        if (delivery->Wanted(download->sequence))
+            delivery->Post(std::move(download));
+    } catch (...) {
+        // Nothing may escape a thread; a failed download simply draws nothing.
+    }
+}
+
+}
+
+CoverDownloader::CoverDownloader(HWND window, UINT message)
+    : delivery(std::make_shared<CoverDelivery>(window, message))
+{
+}
+
+CoverDownloader::~CoverDownloader()
+{
+    Disconnect();
+}
+
+void CoverDownloader::Request(const std::string& url)
+{
+    auto download = std::make_unique<CoverDownload>();
+    download->sequence = ++latest;
+    download->url = url;
+    delivery->Want(latest);
+    std::thread(RunDownload, delivery, std::move(download)).detach();
+}
+
+void CoverDownloader::DropPending()
+{
+    delivery->Want(++latest);
+}
+
+std::unique_ptr<CoverDownload> CoverDownloader::Accept(LPARAM payload)
+{
+    std::unique_ptr<CoverDownload> download(reinterpret_cast<CoverDownload*>(payload));
+    if (!download || download->sequence != latest)
+        download.reset();
+    return download;
+}
+
+void CoverDownloader::Disconnect()
+{
+    delivery->Disconnect();
+}

@@ -1,0 +1,51 @@
+#pragma once
+#include <functional>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include "DialogHarness.h"
+
+class BookLookupDialog;
+
+// Runs the main window against the test catalogue service.
+void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
+
+// Polls until done() holds; false after timeoutMs.
+bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
+
+// Texts in UTF-8, added straight to the list on the window's thread.
+void AddListRow(DialogHarness& h, BookLookupDialog& dialog, const std::vector<std::string>& utf8);
+void SelectRows(DialogHarness& h, BookLookupDialog& dialog, const std::vector<int>& rows);
+// A mouse click through the list's own message handling, at a point of row.
+void ClickRow(DialogHarness& h, int row, bool rightButton = false);
+POINT RowPoint(DialogHarness& h, int row);
+
+// Records message boxes instead of showing them, while it lives.
+class MessageBoxRecorder {
+public:
+    struct Box {
+        std::string text;  // UTF-8
+        std::wstring caption;
+        UINT type;
+    };
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    std::vector<Box> Boxes();
+
+private:
+    std::mutex mutex;
+    std::vector<Box> boxes;
+};
+
+// The clipboard as seen by another program.
+std::string ClipboardText();      // CF_TEXT bytes before the NUL
+std::wstring ClipboardUnicode();  // CF_UNICODETEXT
+void PutClipboardSentinel(const std::wstring& text);
+
+// The colour in the middle of the cover frame (control 1005) on screen.
+COLORREF FrameCentre(DialogHarness& h);
+void PaintFrame(DialogHarness& h, COLORREF colour);
+bool IsBlue(COLORREF colour);
