@@ -1,5 +1,8 @@
 #include "catalogue_server.h"
 
+#include <netinet/in.h>
+#include <netinet/tcp.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
@@ -63,6 +66,9 @@ CatalogueServer::CatalogueServer(Catalogue catalogue, std::string dataDir)
     http_.set_socket_options([](socket_t sock) {
         int yes = 1;
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const void *>(&yes), sizeof yes);
+        // Accepted sockets inherit it: headers and body go out as separate
+        // writes, and Nagle would hold the body for the client's delayed ACK.
+        setsockopt(sock, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const void *>(&yes), sizeof yes);
     });
     // Short idle and read limits so that shutdown never waits on a silent client.
     http_.set_keep_alive_timeout(1);

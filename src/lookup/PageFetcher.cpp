@@ -15,7 +15,8 @@ namespace {
 const int kMaxLines = 850;
 // Bounds a body without line breaks, or an endless one.
 const std::size_t kMaxBodyBytes = 4u << 20;
-// How long a server may send nothing before the page is given up.
+// How long a server may send nothing before the page is given up; checked
+// once per period, so a stall is noticed after one to two periods.
 const std::chrono::seconds kStallLimit(10);
 
 // One page being read on its own thread. WinINet's blocking reads ignore
@@ -32,7 +33,7 @@ private:
     void Finish();
 
     std::mutex mutex;
-    std::condition_variable changed;
+    std::condition_variable finished;
     std::string text;
     unsigned long progress = 0;
     bool done = false;
@@ -73,10 +74,10 @@ void PageTransfer::ReadBody(CHttpFile& file)
 
 bool PageTransfer::Append(const std::string& line)
 {
+    // No notify: waking the waiter for every line costs more than the line.
     std::lock_guard<std::mutex> hold(mutex);
     text += line;
     ++progress;
-    changed.notify_all();
     return !abandoned;
 }
 
@@ -84,18 +85,15 @@ void PageTransfer::Finish()
 {
     std::lock_guard<std::mutex> hold(mutex);
     done = true;
-    changed.notify_all();
+    finished.notify_all();
 }
 
 std::string PageTransfer::Wait()
 {
     std::unique_lock<std::mutex> hold(mutex);
-    unsigned long seen = progress;
-    while (!done) {
-        if (!changed.wait_for(hold, kStallLimit, [&] { return done || progress != seen; }))
-            break;
+    unsigned long seen = ~0ul;
+    while (!finished.wait_for(hold, kStallLimit, [&] { return done; }) && progress != seen)
         seen = progress;
-    }
     abandoned = !done;
     std::string result = text;
     TrimRight(result);
