@@ -5,7 +5,6 @@
 
 BOOL BookLookupApp::InitInstance()
 {
-    AfxInitCommonControls();
     BookLookupDialog dialog;
     dialog.sourceConfig = LoadSourceConfig(*this);
     m_pMainWnd = &dialog;

@@ -65,7 +65,7 @@ int wmain(int argc, wchar_t** argv)
     if (options.isbns.empty()) {
         std::string input = ReadAllInput();
         if (options.utf8)
-            input = WideToMultiByte(MultiByteToWide(input, CP_UTF8));
+            input = Cp936FromUtf8(input);
         options.isbns = SplitIsbnLines(input);
     }
     return LookUpAll(options);

@@ -14,7 +14,6 @@ public:
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
 
-    bool IsLoading() const { return true; }
     UINT Read(void* buffer, UINT count);
     CArchive& operator>>(int32_t& value);
 

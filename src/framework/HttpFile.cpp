@@ -12,11 +12,6 @@ BOOL CHttpFile::QueryInfoStatusCode(DWORD& status) const
                             nullptr);
 }
 
-BOOL CHttpFile::SetOption(DWORD option, DWORD value)
-{
-    return ::InternetSetOptionW(request.Get(), option, &value, sizeof(value));
-}
-
 bool CHttpFile::Fill()
 {
     next = 0;

@@ -10,7 +10,6 @@ public:
     explicit CHttpFile(InternetHandle request);
 
     BOOL QueryInfoStatusCode(DWORD& status) const;
-    BOOL SetOption(DWORD option, DWORD value);
     // The next line without its line break. A line longer than maxBytes is
     // returned cut at maxBytes. FALSE when no data is left or the read fails.
     BOOL ReadString(std::string& line, std::size_t maxBytes = static_cast<std::size_t>(-1));

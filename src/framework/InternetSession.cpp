@@ -21,11 +21,6 @@ CInternetSession::CInternetSession(const std::string& agent, DWORD_PTR, DWORD ac
                                              proxyBypass ? bypass.c_str() : nullptr, flags));
 }
 
-BOOL CInternetSession::SetOption(DWORD option, DWORD value)
-{
-    return ::InternetSetOptionW(session.Get(), option, &value, sizeof(value));
-}
-
 std::unique_ptr<CHttpFile> CInternetSession::OpenURL(const std::string& url, DWORD_PTR context, DWORD flags,
                                                      const char* headers, DWORD headersLength)
 {

@@ -13,7 +13,6 @@ public:
     CInternetSession(const CInternetSession&) = delete;
     CInternetSession& operator=(const CInternetSession&) = delete;
 
-    BOOL SetOption(DWORD option, DWORD value);
     // Sends a GET for url. Throws CInternetException when the request cannot be made.
     std::unique_ptr<CHttpFile> OpenURL(const std::string& url, DWORD_PTR context, DWORD flags,
                                        const char* headers, DWORD headersLength);

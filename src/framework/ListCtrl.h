@@ -6,8 +6,7 @@
 
 #include "framework/Wnd.h"
 
-// List view wrapper. Every operation is a message, so a worker thread may
-// call it: the thread that owns the window carries it out.
+// List view wrapper; each operation is one message to the control.
 class CListCtrl : public CWnd {
 public:
     int InsertColumn(int column, const std::string& heading, int format = LVCFMT_LEFT, int width = -1,

@@ -12,7 +12,6 @@ public:
 
     // Returns the number of bytes read, fewer than count at the end.
     UINT Read(void* buffer, UINT count);
-    size_t GetLength() const { return bytes.size(); }
 
 private:
     std::vector<BYTE> bytes;

@@ -23,7 +23,6 @@ public:
     BOOL Attach(HMENU menu);
     HMENU Detach();
     BOOL DestroyMenu();
-    HMENU GetSafeHmenu() const { return m_hMenu; }
 
     // text is code page 936.
     BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const std::string& text = std::string());

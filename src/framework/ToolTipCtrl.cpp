@@ -22,7 +22,8 @@ BOOL CToolTipCtrl::AddTool(CWnd* wnd, const std::string& text)
     // The full TOOLINFOW of newer headers is refused by comctl32 5; the
     // version-2 size is accepted by every version.
     info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // No TTF_SUBCLASS: the owner relays the mouse messages (RelayEvent).
+    info.uFlags = TTF_IDISHWND;
     info.hwnd = ::GetWindow(m_hWnd, GW_OWNER);
     info.uId = reinterpret_cast<UINT_PTR>(wnd->m_hWnd);
     info.lpszText = wide.data();

@@ -9,8 +9,8 @@
 #include "listctrl/SortingHeader.h"
 
 // Report list of the results. Each row's item data is a RowData that the
-// list owns. AddRow may be called from any thread: its list operations are
-// messages carried out by the thread that owns the window.
+// list owns. UI thread only: AddRow is several messages, and a sort or a
+// clear between them would move its row.
 class SortingList : public CListCtrl {
 public:
     // Entries "title,width" separated by ";" (code page 936).

@@ -7,6 +7,15 @@ const char kWhiteSpace[] = " \t\r\n\v\f";
 // Bytes of the introduction block's tail that are not part of the text.
 const std::string::size_type kIntroTail = 69;
 
+void ReplaceAll(std::string& text, const std::string& from, const std::string& to)
+{
+    std::string::size_type p = 0;
+    while ((p = text.find(from, p)) != std::string::npos) {
+        text.replace(p, from.size(), to);
+        p += to.size();
+    }
+}
+
 }
 
 std::string ValueAfterTags(const std::string& page, std::string::size_type p, int n)
@@ -78,13 +87,4 @@ void TrimRight(std::string& text)
 {
     std::string::size_type last = text.find_last_not_of(kWhiteSpace);
     text.erase(last == std::string::npos ? 0 : last + 1);
-}
-
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to)
-{
-    std::string::size_type p = 0;
-    while ((p = text.find(from, p)) != std::string::npos) {
-        text.replace(p, from.size(), to);
-        p += to.size();
-    }
 }

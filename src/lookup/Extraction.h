@@ -18,4 +18,3 @@ void ExportValues(const BookRecord& record, ResultFields& dest);
 
 std::string TrimWhiteSpace(const std::string& text);
 void TrimRight(std::string& text);
-void ReplaceAll(std::string& text, const std::string& from, const std::string& to);

@@ -5,7 +5,9 @@
 
 namespace {
 
-const std::string kHitMarker = "bookdetail.aspx?id=";
+// A plain array: a worker abandoned at exit may still read it while statics are destroyed.
+constexpr char kHitMarker[] = "bookdetail.aspx?id=";
+constexpr std::size_t kHitMarkerLength = sizeof(kHitMarker) - 1;
 
 const char* const kLabels[] = {
     "\xB7\xD6\xC0\xE0\xBA\xC5\xA3\xBA",  // 分类号：
@@ -26,7 +28,7 @@ std::string FirstHitId(const std::string& searchPage)
     std::string::size_type p = searchPage.find(kHitMarker);
     if (p == std::string::npos)
         return std::string();
-    p += kHitMarker.size();
+    p += kHitMarkerLength;
     std::string::size_type end = searchPage.find('"', p);
     if (end == std::string::npos)
         return std::string();

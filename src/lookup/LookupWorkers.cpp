@@ -3,7 +3,7 @@
 #include "lookup/CommunitySource.h"
 #include "lookup/LibrarySource.h"
 #include "lookup/PageFetcher.h"
-#include "lookup/PublishStep.h"
+#include "lookup/PublishRecord.h"
 
 namespace {
 

@@ -25,12 +25,12 @@ const std::chrono::seconds kStallLimit(10);
 class PageTransfer {
 public:
     void Run(const std::string& url);
+    void Finish();
     std::string Wait();
 
 private:
     void ReadBody(CHttpFile& file);
     bool Append(const std::string& line);
-    void Finish();
 
     std::mutex mutex;
     std::condition_variable finished;
@@ -48,7 +48,6 @@ void PageTransfer::Run(const std::string& url)
         file = session.OpenURL(url, 1, INTERNET_FLAG_TRANSFER_ASCII, nullptr, 0);
     } catch (const CInternetException&) {
         session.Close();
-        Finish();
         return;
     }
     DWORD status = 0;
@@ -56,7 +55,6 @@ void PageTransfer::Run(const std::string& url)
         ReadBody(*file);
     file->Close();
     session.Close();
-    Finish();
 }
 
 void PageTransfer::ReadBody(CHttpFile& file)
@@ -119,7 +117,14 @@ void CollapseSurrogatePairs(std::wstring& text)
 std::string FetchPage(const std::string& url)
 {
     auto transfer = std::make_shared<PageTransfer>();
-    std::thread([transfer, url] { transfer->Run(url); }).detach();
+    std::thread([transfer, url] {
+        // Nothing may escape a thread; what was read so far still counts.
+        try {
+            transfer->Run(url);
+        } catch (...) {
+        }
+        transfer->Finish();
+    }).detach();
     return transfer->Wait();
 }
 

@@ -28,8 +28,12 @@ Clipboard::~Clipboard()
 bool Clipboard::PutText(const std::string& cp936)
 {
     std::wstring wide = MultiByteToWide(cp936);
+    // Says that CF_TEXT is Chinese (simplified), so a reader on another
+    // system locale converts it with code page 936.
+    const LCID chinese = MAKELCID(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), SORT_DEFAULT);
     return open && ::EmptyClipboard() && SetData(CF_TEXT, cp936.c_str(), cp936.size() + 1) &&
-           SetData(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+           SetData(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)) &&
+           SetData(CF_LOCALE, &chinese, sizeof(chinese));
 }
 
 bool PutTextOnClipboard(HWND owner, const std::string& cp936)

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "lookup/LookupState.h"
-#include "lookup/PublishStep.h"
+#include "lookup/PublishRecord.h"
 
 namespace {
 

@@ -87,6 +87,7 @@ TEST(ClipboardExport, ChineseTextIsCodePage936AndUtf16)
         EXPECT_EQ(Cp936FromUtf8(utf8), ClipboardText());
         EXPECT_EQ("\xBA\xEC\xC2\xA5\xC3\xCE", ClipboardText().substr(21, 6));  // 红楼梦 in GBK
         EXPECT_EQ(MultiByteToWide(utf8, CP_UTF8), ClipboardUnicode());
+        EXPECT_EQ(0x0804u, ClipboardLocale() & 0xFFFF);
         h.Close();
     });
 }

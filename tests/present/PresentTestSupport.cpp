@@ -113,6 +113,19 @@ std::wstring ClipboardUnicode()
     return ReadClipboard<wchar_t>(CF_UNICODETEXT);
 }
 
+LCID ClipboardLocale()
+{
+    LCID locale = 0;
+    if (!::OpenClipboard(nullptr))
+        return locale;
+    if (HGLOBAL block = ::GetClipboardData(CF_LOCALE)) {
+        locale = *static_cast<const LCID*>(::GlobalLock(block));
+        ::GlobalUnlock(block);
+    }
+    ::CloseClipboard();
+    return locale;
+}
+
 void PutClipboardSentinel(const std::wstring& text)
 {
     ::OpenClipboard(nullptr);

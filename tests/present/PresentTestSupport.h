@@ -43,6 +43,7 @@ private:
 // The clipboard as seen by another program.
 std::string ClipboardText();      // CF_TEXT bytes before the NUL
 std::wstring ClipboardUnicode();  // CF_UNICODETEXT
+LCID ClipboardLocale();           // CF_LOCALE, 0 when absent
 void PutClipboardSentinel(const std::wstring& text);
 
 // The colour in the middle of the cover frame (control 1005) on screen.

@@ -1,4 +1,4 @@
-#include "lookup/PublishStep.h"
+#include "lookup/PublishRecord.h"
 
 #include <vector>
 
