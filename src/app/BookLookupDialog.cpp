@@ -161,6 +161,8 @@ void BookLookupDialog::ShowSelection(NMHDR*, LRESULT* result)
 {
     TakeCoverUrlFromRows();
     if (resultsList.GetNextItem(-1, LVNI_SELECTED) < 0) {
+        // Nothing is drawn now, but the rows' cover is what the frame shows next.
+        FetchCoverIfNew();
         AfxMessageBox(Cp936FromUtf8(kNoSelection));
         return;
     }
@@ -179,14 +181,18 @@ void BookLookupDialog::TakeCoverUrlFromRows()
     }
 }
 
+bool BookLookupDialog::FetchCoverIfNew()
+{
+    if (coverUrlShown.empty() || coverUrlShown == coverUrlKept)
+        return false;
+    coverDownloader->Request(coverUrlShown);
+    return true;
+}
+
 void BookLookupDialog::ShowCover()
 {
-    if (coverUrlShown.empty())
+    if (coverUrlShown.empty() || FetchCoverIfNew())
         return;
-    if (coverUrlShown != coverUrlKept) {
-        coverDownloader->Request(coverUrlShown);
-        return;
-    }
     coverDownloader->DropPending();
     DrawCover();
 }

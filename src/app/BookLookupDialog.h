@@ -62,6 +62,8 @@ private:
     void SetUpToolTips();
     void StartWorker(LPTHREAD_START_ROUTINE worker);
     void TakeCoverUrlFromRows();
+    // Starts the download of coverUrlShown unless its picture is the one kept.
+    bool FetchCoverIfNew();
     void ShowCover();
     void DrawCover();
 

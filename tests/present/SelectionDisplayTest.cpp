@@ -100,6 +100,11 @@ TEST(SelectionDisplay, ClickWithoutSelectionNamesTheMissingRowAndTakesTheCoverUr
         h.OnUiThread([&] { shown = dialog.coverUrlShown; });
         EXPECT_EQ(TestServerBase() + "/lpic/red.jpg", shown);
         EXPECT_EQ("", h.Text(1003));
+        // The frame shows that cover next, without a row being selected.
+        EXPECT_TRUE(WaitFor([&] {
+            COLORREF c = FrameCentre(h);
+            return GetRValue(c) > 240 && GetGValue(c) < 16 && GetBValue(c) < 16;
+        })) << std::hex << FrameCentre(h);
         h.Close();
     });
 }
