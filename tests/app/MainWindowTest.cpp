@@ -59,6 +59,8 @@ TEST(MainWindow, OneSourceOneRowAndUnknownOrEmptyNone)
         ASSERT_TRUE(h.WaitForRows(1));
         int before = ServerRequestCount("/BookSearch.aspx?ISBN=");
         h.Search("");
+        for (int i = 0; i < 250 && ServerRequestCount("/BookSearch.aspx?ISBN=") == before; ++i)
+            ::Sleep(20);
         DialogHarness::Settle();
         EXPECT_EQ(0, h.RowCount());
         EXPECT_EQ(before + 1, ServerRequestCount("/BookSearch.aspx?ISBN="));
