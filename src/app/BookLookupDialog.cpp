@@ -67,7 +67,7 @@ BOOL BookLookupDialog::OnInitDialog()
     CDialog::OnInitDialog();
     rowSink = std::make_shared<ListRowSink>(m_hWnd, WM_ADD_ROW);
     coverDownloader = std::make_unique<CoverDownloader>(m_hWnd, WM_COVER_DOWNLOADED);
-    resultsList.SendMessage(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, kListStyles);
+    resultsList.SetExtendedStyle(kListStyles);
     resultsList.CreateColumns(Cp936FromUtf8(kHeadings));
     resultsList.LoadColumnState();
     EnableToolTips(TRUE);

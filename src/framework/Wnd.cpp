@@ -182,11 +182,6 @@ void CWnd::GetClientRect(RECT* rect) const
     ::GetClientRect(m_hWnd, rect);
 }
 
-void CWnd::Invalidate(BOOL erase)
-{
-    ::InvalidateRect(m_hWnd, nullptr, erase);
-}
-
 void CWnd::InvalidateRect(const RECT* rect, BOOL erase)
 {
     ::InvalidateRect(m_hWnd, rect, erase);

@@ -45,7 +45,6 @@ public:
     HWND GetDlgItem(int id) const;
     int GetDlgCtrlID() const;
     void GetClientRect(RECT* rect) const;
-    void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
     HWND SetFocus();
     HMENU GetSystemMenu(BOOL revert) const;

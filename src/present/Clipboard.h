@@ -12,7 +12,6 @@ public:
     Clipboard& operator=(const Clipboard&) = delete;
 
     // FALSE while another window holds the clipboard.
-    bool IsOpen() const { return open; }
     // Replaces the contents with cp936 (code page 936) as CF_TEXT and the
     // same text as CF_UNICODETEXT.
     bool PutText(const std::string& cp936);
