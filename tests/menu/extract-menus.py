@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the bytes of every menu template (RT_MENU) of a compiled .res file
-to OUTDIR/menu-NAME.bin: the fuzzer's seed corpus.
+to OUTDIR/menu-NAME.bin: the seed corpus of the template fuzzer
+(tests/fuzz/corpus/menu_template, from tests/menu/MenuTest.rc).
 Usage: extract-menus.py FILE.res OUTDIR"""
 import struct
 import sys
