@@ -265,6 +265,32 @@ TEST(Glyphs, OnlySixteenColourBitmapsTakeSystemColours)
     EXPECT_FALSE(GlyphMenu::LoadSysColorGlyph(IDB_GLYPHS256, stored));
 }
 
+TEST_F(PopupMenu, DisabledGlyphIsEmbossed)
+{
+    using Draw = void (GlyphMenu::*)(HDC, int, int, int, int, HBITMAP, int, int, COLORREF) const;
+    const COLORREF background = RGB(255, 0, 255);
+    CImageList strip;
+    ASSERT_TRUE(strip.Create(16, 15, ILC_COLORDDB | ILC_MASK, 1, 1));
+    ASSERT_TRUE(menu.AddGlyphFromSource(strip, IDR_GLYPHS));
+    CClientDC screen(nullptr);
+    for (Draw draw : {&GlyphMenu::DrawDisabledGlyphDib, &GlyphMenu::DrawDisabledGlyph}) {
+        CBitmap source;
+        ASSERT_TRUE(menu.RenderGlyphBitmap(screen.GetSafeHandle(), strip, 0, source));  // the folder
+        CMemDC dc(screen.GetSafeHandle());
+        CBitmap target;
+        target.CreateCompatibleBitmap(screen.GetSafeHandle(), 20, 20);
+        ScopedSelect select(dc.GetSafeHandle(), target);
+        const unsigned long gdi = LiveGdiObjects();
+        (menu.*draw)(dc.GetSafeHandle(), 2, 2, 16, 15, source, 0, 0, background);
+        EXPECT_EQ(gdi, LiveGdiObjects());
+        EXPECT_EQ(background, ::GetPixel(dc.GetSafeHandle(), 2, 2));
+        // The outline in the shadow colour; its lower right corner's copy one
+        // pixel further in the highlight colour.
+        EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), ::GetPixel(dc.GetSafeHandle(), 4, 7));
+        EXPECT_EQ(::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetPixel(dc.GetSafeHandle(), 16, 15));
+    }
+}
+
 TEST_F(PopupMenu, MeasuringInBothLooks)
 {
     const int menuHeight = ::GetSystemMetrics(SM_CYMENU);
