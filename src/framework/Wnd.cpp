@@ -1,5 +1,6 @@
 #include "framework/Wnd.h"
 
+#include <cstdio>
 #include <mutex>
 #include <unordered_map>
 #include <utility>
@@ -9,6 +10,7 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
 #include "framework/DataExchange.h"
+#include "framework/Trace.h"
 #include "framework/WindowCreationHook.h"
 
 namespace {
@@ -301,6 +303,9 @@ LRESULT CALLBACK CWnd::WindowProcThunk(HWND hwnd, UINT message, WPARAM wParam, L
         result = wnd->WindowProc(message, wParam, lParam);
     } catch (...) {
         // No C++ exception may unwind through the window manager.
+        char where[48];
+        std::snprintf(where, sizeof(where), "window procedure, message 0x%04X", message);
+        AfxTraceCaught(where);
     }
     wnd->currentMessage = outer;
     if (message == WM_NCDESTROY)

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "framework/InternetSession.h"
+#include "framework/Trace.h"
 
 namespace {
 
@@ -79,6 +80,7 @@ void RunDownload(std::shared_ptr<CoverDelivery> delivery, std::unique_ptr<CoverD
             delivery->Post(std::move(download));
     } catch (...) {
         // Nothing may escape a thread; a failed download simply draws nothing.
+        AfxTraceCaught("cover download");
     }
 }
 
