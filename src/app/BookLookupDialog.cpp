@@ -5,6 +5,7 @@
 #include "framework/ClientDC.h"
 #include "framework/CodePage.h"
 #include "framework/DataExchange.h"
+#include "framework/KernelHandle.h"
 #include "framework/Menu.h"
 #include "framework/PaintDC.h"
 #include "lookup/LookupWorkers.h"
@@ -107,8 +108,6 @@ BOOL BookLookupDialog::PreTranslateMessage(MSG* msg)
 void BookLookupDialog::StartSearch()
 {
     UpdateData(TRUE);
-    lookupState->searchIsbn = isbnText;
-    lookupState->searchContext.resultList = rowSink.get();
     resultsList.DeleteAllRows();
     StartWorker(LibraryWorker);
     StartWorker(CommunityWorker);
@@ -117,7 +116,9 @@ void BookLookupDialog::StartSearch()
 void BookLookupDialog::StartWorker(LPTHREAD_START_ROUTINE worker)
 {
     auto context = std::make_unique<WorkerContext>(WorkerContext{lookupState, rowSink, sourceConfig, isbnText});
-    workerThread = KernelHandle(::StartWorker(worker, std::move(context), workerThreadId));
+    DWORD threadId = 0;
+    // Never awaited: the handle is closed at once.
+    KernelHandle thread(::StartWorker(worker, std::move(context), threadId));
 }
 
 LRESULT BookLookupDialog::OnAddRow(WPARAM, LPARAM texts)

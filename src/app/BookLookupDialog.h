@@ -5,7 +5,6 @@
 #include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
-#include "framework/KernelHandle.h"
 #include "framework/Static.h"
 #include "framework/ToolTipCtrl.h"
 #include "listctrl/SortingList.h"
@@ -40,8 +39,6 @@ public:
     std::string introText;
     std::string coverUrlShown;
     HICON icon;
-    KernelHandle workerThread;
-    DWORD workerThreadId = 0;
     CToolTipCtrl toolTips;
 
 protected:

@@ -22,6 +22,7 @@ DWORD RunWorker(LPVOID param, SourceKind source)
     } catch (...) {
         AfxTraceCaught(source == SourceKind::Library ? "library worker" : "community worker");
     }
+    context->state->WorkerEnded();
     return 0;
 }
 

@@ -91,7 +91,7 @@ TEST(MainWindow, LateRowOfAnEarlierSearchKeepsItsIsbn)
     harness.Run(dialog, [&](DialogHarness& h) {
         // Holding the lookup lock keeps the first search's workers from
         // publishing until the second search has emptied the list.
-        dialog.lookupState->lookupLock.Lock();
+        dialog.lookupState->lookupLock.lock();
         h.Search("9787333333333");
         while (ServerRequestCount("/bookdetail.aspx?id=3333") == 0)
             ::Sleep(20);
@@ -99,7 +99,7 @@ TEST(MainWindow, LateRowOfAnEarlierSearchKeepsItsIsbn)
         h.Search("9787222222222");
         DialogHarness::Settle();
         EXPECT_EQ(0, h.RowCount());
-        dialog.lookupState->lookupLock.Unlock();
+        dialog.lookupState->lookupLock.unlock();
         ASSERT_TRUE(h.WaitForRows(2));
         DialogHarness::Settle();
         ASSERT_EQ(2, h.RowCount());
