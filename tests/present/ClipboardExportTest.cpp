@@ -9,6 +9,7 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
+#include "present/Clipboard.h"
 
 namespace {
 
@@ -148,6 +149,24 @@ TEST(ClipboardExport, ClipboardHeldByAnotherWindowCopiesNothingQuietly)
         EXPECT_TRUE(boxes.Boxes().empty());
         h.Close();
     });
+}
+
+TEST(ClipboardExport, SuccessMeansTheTextFormatWasPlaced)
+{
+    std::vector<UINT> offered;
+    auto refusing = [&offered](UINT refused) {
+        return [&offered, refused](UINT format, const void*, std::size_t) {
+            offered.push_back(format);
+            return format != refused;
+        };
+    };
+    EXPECT_TRUE(PlaceText("T\t", refusing(CF_UNICODETEXT)));
+    EXPECT_EQ((std::vector<UINT>{CF_TEXT, CF_UNICODETEXT, CF_LOCALE}), offered);
+    offered.clear();
+    EXPECT_TRUE(PlaceText("T\t", refusing(CF_LOCALE)));
+    offered.clear();
+    EXPECT_FALSE(PlaceText("T\t", refusing(CF_TEXT)));
+    EXPECT_EQ((std::vector<UINT>{CF_TEXT}), offered);
 }
 
 }
