@@ -160,10 +160,11 @@ void BookLookupDialog::OnDestroy()
 
 void BookLookupDialog::ShowSelection(NMHDR*, LRESULT* result)
 {
-    TakeCoverUrlFromRows();
+    coverUrlShown = CoverUrlOfRows();
     if (resultsList.GetNextItem(-1, LVNI_SELECTED) < 0) {
         // Nothing is drawn now, but the rows' cover is what the frame shows next.
-        FetchCoverIfNew();
+        if (coverUrlShown != coverUrlKept)
+            ReplaceCover();
         AfxMessageBox(Cp936FromUtf8(kNoSelection));
         return;
     }
@@ -173,29 +174,47 @@ void BookLookupDialog::ShowSelection(NMHDR*, LRESULT* result)
     *result = 0;
 }
 
-void BookLookupDialog::TakeCoverUrlFromRows()
+std::string BookLookupDialog::CoverUrlOfRows() const
 {
+    std::string url;
     for (int row = 0, count = resultsList.GetItemCount(); row < count; ++row) {
-        std::string url = resultsList.GetColumnText(row, kCoverUrlColumn);
-        if (!url.empty())
-            coverUrlShown = url;
+        std::string rowUrl = resultsList.GetColumnText(row, kCoverUrlColumn);
+        if (!rowUrl.empty())
+            url = rowUrl;
     }
-}
-
-bool BookLookupDialog::FetchCoverIfNew()
-{
-    if (coverUrlShown.empty() || coverUrlShown == coverUrlKept)
-        return false;
-    coverDownloader->Request(coverUrlShown);
-    return true;
+    return url;
 }
 
 void BookLookupDialog::ShowCover()
 {
-    if (coverUrlShown.empty() || FetchCoverIfNew())
+    if (coverUrlShown != coverUrlKept) {
+        ReplaceCover();
         return;
+    }
     coverDownloader->DropPending();
     DrawCover();
+}
+
+void BookLookupDialog::ReplaceCover()
+{
+    // Another book's picture never stands in while this one loads or fails.
+    cover = CoverPicture();
+    coverUrlKept.clear();
+    EraseCoverFrame();
+    if (coverUrlShown.empty())
+        coverDownloader->DropPending();
+    else
+        coverDownloader->Request(coverUrlShown);
+}
+
+void BookLookupDialog::EraseCoverFrame()
+{
+    // The frame paints only its border; the dialog's background fills it.
+    HWND frame = GetDlgItem(IDC_COVER_FRAME);
+    RECT rect;
+    ::GetWindowRect(frame, &rect);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    ::RedrawWindow(m_hWnd, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 LRESULT BookLookupDialog::OnCoverDownloaded(WPARAM, LPARAM download)

@@ -58,10 +58,13 @@ protected:
 private:
     void SetUpToolTips();
     void StartWorker(LPTHREAD_START_ROUTINE worker);
-    void TakeCoverUrlFromRows();
-    // Starts the download of coverUrlShown unless its picture is the one kept.
-    bool FetchCoverIfNew();
+    // The cover URL of the last row that has one; empty when none has.
+    std::string CoverUrlOfRows() const;
+    // Draws coverUrlShown's picture when it is the one kept, else replaces it.
     void ShowCover();
+    // Empties the frame and downloads coverUrlShown, if there is one.
+    void ReplaceCover();
+    void EraseCoverFrame();
     void DrawCover();
 
     std::shared_ptr<ListRowSink> rowSink;

@@ -9,7 +9,7 @@
 
 namespace {
 
-// Bounds an endless or absurd response.
+// Bounds an endless or absurd response; a larger cover is not drawn.
 const std::size_t kMaxCoverBytes = 8u << 20;
 
 }
@@ -62,6 +62,9 @@ std::string DownloadBytes(const std::string& url, const CoverDelivery& delivery,
     } catch (const CInternetException&) {
         return std::string();
     }
+    DWORD status = 0;
+    if (!file->QueryInfoStatusCode(status) || status != 200)
+        return std::string();
     std::string bytes;
     char piece[4096];
     while (UINT got = file->Read(piece, sizeof(piece))) {
