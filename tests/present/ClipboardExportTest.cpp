@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "PresentTestSupport.h"
+#include "MainWindowSupport.h"
 #include "app/BookLookupDialog.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
@@ -97,9 +97,7 @@ TEST(ClipboardExport, SeveralSelectedRowsCopyTheLowestAndNeverTheCoverUrl)
 {
     MessageBoxRecorder boxes;
     RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
-        h.Search("9787111111111");
-        ASSERT_TRUE(h.WaitForRows(2));
-        DialogHarness::Settle(300);
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787111111111"));
         SelectRows(h, dialog, {1, 0});
         Copy(h);
         std::string expected;

@@ -15,6 +15,9 @@ void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>&
 
 // Polls until done() holds; false after timeoutMs.
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
+// Searches for isbn (UTF-8) as a scanner would and waits until both of the
+// search's workers have ended, so its rows are all in.
+bool SearchAndWait(DialogHarness& h, BookLookupDialog& dialog, const std::string& isbn);
 
 // Texts in UTF-8, added straight to the list on the window's thread.
 void AddListRow(DialogHarness& h, BookLookupDialog& dialog, const std::vector<std::string>& utf8);
@@ -50,3 +53,5 @@ void PutClipboardSentinel(const std::wstring& text);
 COLORREF FrameCentre(DialogHarness& h);
 void PaintFrame(DialogHarness& h, COLORREF colour);
 bool IsBlue(COLORREF colour);
+// The frame with no picture: the dialog's face shows through.
+bool IsEmptyFrame(COLORREF colour);

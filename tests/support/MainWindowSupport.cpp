@@ -1,4 +1,4 @@
-#include "PresentTestSupport.h"
+#include "MainWindowSupport.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -26,6 +26,13 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs)
         ::Sleep(20);
     }
     return done();
+}
+
+bool SearchAndWait(DialogHarness& h, BookLookupDialog& dialog, const std::string& isbn)
+{
+    unsigned ended = dialog.lookupState->WorkersEnded();
+    h.Search(isbn);
+    return WaitFor([&] { return dialog.lookupState->WorkersEnded() >= ended + 2; });
 }
 
 void AddListRow(DialogHarness& h, BookLookupDialog& dialog, const std::vector<std::string>& utf8)
@@ -158,6 +165,11 @@ void PaintFrame(DialogHarness& h, COLORREF colour)
     ::FillRect(dc, &rect, brush);
     ::DeleteObject(brush);
     ::ReleaseDC(frame, dc);
+}
+
+bool IsEmptyFrame(COLORREF colour)
+{
+    return colour == ::GetSysColor(COLOR_BTNFACE);
 }
 
 bool IsBlue(COLORREF colour)
