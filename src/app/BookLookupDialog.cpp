@@ -9,6 +9,7 @@
 #include "framework/Menu.h"
 #include "framework/PaintDC.h"
 #include "lookup/LookupWorkers.h"
+#include "lookup/ResultColumns.h"
 #include "present/Clipboard.h"
 #include "present/CoverDownloader.h"
 #include "present/RowClipboardText.h"
@@ -21,12 +22,10 @@ const UINT WM_ADD_ROW = WM_APP + 1;
 // A finished cover download; lParam is the CoverDownload, owned by the message.
 const UINT WM_COVER_DOWNLOADED = WM_APP + 2;
 
-const int kCoverUrlColumn = 10;
 // The copy menu opens this far to the right of the pointer.
 const int kMenuOffsetX = 80;
 const char kNoSelection[] = "没有选定书目!\n";
 
-const char kHeadings[] = "条形码,120;分类号,80;书名,150;著译者,60;出版处,120;页数,80;开本,80;版期,80;版次,80;单价,80;图片网址,20";
 const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE;
 
 }
@@ -69,7 +68,7 @@ BOOL BookLookupDialog::OnInitDialog()
     rowSink = std::make_shared<ListRowSink>(m_hWnd, WM_ADD_ROW);
     coverDownloader = std::make_unique<CoverDownloader>(m_hWnd, WM_COVER_DOWNLOADED);
     resultsList.SetExtendedStyle(kListStyles);
-    resultsList.CreateColumns(Cp936FromUtf8(kHeadings));
+    resultsList.CreateColumns(Cp936FromUtf8(ResultHeadingSpec()));
     resultsList.LoadColumnState();
     EnableToolTips(TRUE);
     SetUpToolTips();
