@@ -42,8 +42,8 @@ BEGIN_MESSAGE_MAP(BookLookupDialog, CDialog)
     ON_MESSAGE(WM_COVER_DOWNLOADED, OnCoverDownloaded)
 END_MESSAGE_MAP()
 
-BookLookupDialog::BookLookupDialog(CWnd* parent)
-    : CDialog(IDD_QUILLFIND_DIALOG, parent), lookupState(std::make_shared<LookupState>()),
+BookLookupDialog::BookLookupDialog(const SourceConfig& sources, CWnd* parent)
+    : CDialog(IDD_QUILLFIND_DIALOG, parent), sourceConfig(sources), lookupState(std::make_shared<LookupState>()),
       icon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
 {
 }

@@ -20,14 +20,18 @@ class ListRowSink;
 // introduction box and the cover frame.
 class BookLookupDialog : public CDialog {
 public:
-    explicit BookLookupDialog(CWnd* parent = nullptr);
+    // sources: where the searches look; the profile's or the built-in base URLs.
+    explicit BookLookupDialog(const SourceConfig& sources = SourceConfig(), CWnd* parent = nullptr);
     ~BookLookupDialog() override;
 
     BOOL PreTranslateMessage(MSG* msg) override;
     void StartSearch();
 
-    // Where the searches look; the profile's or the built-in base URLs.
-    SourceConfig sourceConfig;
+private:
+    // The tests' narrow view of this state (tests/support/MainWindowSupport).
+    friend class BookLookupDialogProbe;
+
+    const SourceConfig sourceConfig;
     std::shared_ptr<LookupState> lookupState;
 
     CStatic helpLink;

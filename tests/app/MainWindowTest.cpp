@@ -72,15 +72,15 @@ TEST(MainWindow, LateRowOfAnEarlierSearchKeepsItsIsbn)
     RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
         // Holding the lookup lock keeps the first search's workers from
         // publishing until the second search has emptied the list.
-        unsigned ended = dialog.lookupState->WorkersEnded();
-        dialog.lookupState->lookupLock.lock();
+        unsigned ended = BookLookupDialogProbe::Lookup(dialog).WorkersEnded();
+        BookLookupDialogProbe::Lookup(dialog).lookupLock.lock();
         h.Search("9787333333333");
         ASSERT_TRUE(WaitFor([] { return ServerRequestCount("/bookdetail.aspx?id=3333") > 0; }));
         h.Search("9787222222222");
         ASSERT_TRUE(WaitFor([] { return ServerRequestCount("/isbn/9787222222222/") > 0; }));
         EXPECT_EQ(0, h.RowCount());
-        dialog.lookupState->lookupLock.unlock();
-        ASSERT_TRUE(WaitFor([&] { return dialog.lookupState->WorkersEnded() == ended + 4; }));
+        BookLookupDialogProbe::Lookup(dialog).lookupLock.unlock();
+        ASSERT_TRUE(WaitFor([&] { return BookLookupDialogProbe::Lookup(dialog).WorkersEnded() == ended + 4; }));
         ASSERT_EQ(2, h.RowCount());
         int late = h.Cell(0, 0) == "9787333333333" ? 0 : 1;
         EXPECT_EQ("9787333333333", h.Cell(late, 0));

@@ -134,7 +134,7 @@ TEST(SelectionDisplay, ClickWithoutSelectionNamesTheMissingRowAndTakesTheCoverUr
         ASSERT_TRUE(WaitFor([&] { return !boxes.Boxes().empty(); }));
         EXPECT_EQ("没有选定书目!\n", boxes.Boxes()[0].text);
         std::string shown;
-        h.OnUiThread([&] { shown = dialog.coverUrlShown; });
+        h.OnUiThread([&] { shown = BookLookupDialogProbe::CoverUrlShown(dialog); });
         EXPECT_EQ(TestServerBase() + "/lpic/red.jpg", shown);
         EXPECT_EQ("", h.Text(1003));
         // The frame shows that cover next, without a row being selected.

@@ -9,6 +9,16 @@
 #include "DialogHarness.h"
 
 class BookLookupDialog;
+class LookupState;
+class SortingList;
+
+// The tests' view of the main window's private state.
+class BookLookupDialogProbe {
+public:
+    static LookupState& Lookup(BookLookupDialog& dialog);
+    static SortingList& ResultList(BookLookupDialog& dialog);
+    static std::string CoverUrlShown(const BookLookupDialog& dialog);
+};
 
 // Runs the main window against the test catalogue service.
 void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
