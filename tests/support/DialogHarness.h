@@ -29,7 +29,6 @@ public:
 
     int RowCount();
     std::string Cell(int row, int column);  // UTF-8
-    bool WaitForRows(int count, int timeoutMs = 5000);
     HWND FocusedWindow();
 
 private:
