@@ -154,8 +154,9 @@ TEST(Stress, ThousandSearchesFiveMillisecondsApart)
         h.OnUiThread([&] {
             std::printf("stress: GDI objects %lu before, %lu after; windows %lu before, %lu after\n", gdi,
                         LiveGdiObjects(), windows, LiveWindows());
-            EXPECT_EQ(gdi, LiveGdiObjects());
-            EXPECT_EQ(windows, LiveWindows());
+            // No more than before: a transient object of the controls may be gone by now.
+            EXPECT_LE(LiveGdiObjects(), gdi);
+            EXPECT_LE(LiveWindows(), windows);
         });
         h.Close();
     });
