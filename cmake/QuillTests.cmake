@@ -1,9 +1,10 @@
-# quill_add_test(NAME SOURCES ... LIBS ... [SERVER])
+# quill_add_test(NAME SOURCES ... LIBS ... [SERVER [SERVER_ARGS "ARGS"]])
 # One ctest entry per program, so each program starts once. Windows programs
 # run under Wine through scripts/run-test.sh, which also starts a catalogue
-# service on a free port when SERVER is given.
+# service on a free port when SERVER is given, with SERVER_ARGS added to its
+# command line.
 function(quill_add_test name)
-  cmake_parse_arguments(T "SERVER" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "SERVER" "SERVER_ARGS" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   if(WIN32)
@@ -11,6 +12,9 @@ function(quill_add_test name)
     set(server_flag "")
     if(T_SERVER)
       set(server_flag --server)
+      if(T_SERVER_ARGS)
+        list(APPEND server_flag --server-args "${T_SERVER_ARGS}")
+      endif()
     endif()
     add_test(NAME ${name}
              COMMAND ${PROJECT_SOURCE_DIR}/scripts/run-test.sh ${server_flag} $<TARGET_FILE:${name}>)

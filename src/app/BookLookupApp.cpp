@@ -5,8 +5,7 @@
 
 BOOL BookLookupApp::InitInstance()
 {
-    BookLookupDialog dialog;
-    dialog.sourceConfig = LoadSourceConfig(*this);
+    BookLookupDialog dialog(LoadSourceConfig(*this));
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;

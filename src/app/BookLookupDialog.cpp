@@ -6,10 +6,12 @@
 #include "framework/ClientDC.h"
 #include "framework/CodePage.h"
 #include "framework/DataExchange.h"
+#include "framework/KernelHandle.h"
 #include "framework/Menu.h"
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
 #include "lookup/LookupWorkers.h"
+#include "lookup/ResultColumns.h"
 #include "present/Clipboard.h"
 #include "present/CoverDownloader.h"
 #include "present/RowClipboardText.h"
@@ -22,12 +24,10 @@ const UINT WM_ADD_ROW = WM_APP + 1;
 // A finished cover download; lParam is the CoverDownload, owned by the message.
 const UINT WM_COVER_DOWNLOADED = WM_APP + 2;
 
-const int kCoverUrlColumn = 10;
 // The copy menu opens this far to the right of the pointer.
 const int kMenuOffsetX = 80;
 const char kNoSelection[] = "没有选定书目!\n";
 
-const char kHeadings[] = "条形码,120;分类号,80;书名,150;著译者,60;出版处,120;页数,80;开本,80;版期,80;版次,80;单价,80;图片网址,20";
 const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE;
 
 // The product's web site, behind both links.
@@ -52,8 +52,8 @@ BEGIN_MESSAGE_MAP(BookLookupDialog, CDialog)
     ON_MESSAGE(WM_COVER_DOWNLOADED, OnCoverDownloaded)
 END_MESSAGE_MAP()
 
-BookLookupDialog::BookLookupDialog(CWnd* parent)
-    : CDialog(IDD_QUILLFIND_DIALOG, parent), lookupState(std::make_shared<LookupState>()),
+BookLookupDialog::BookLookupDialog(const SourceConfig& sources, CWnd* parent)
+    : CDialog(IDD_QUILLFIND_DIALOG, parent), sourceConfig(sources), lookupState(std::make_shared<LookupState>()),
       icon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
 {
 }
@@ -78,7 +78,7 @@ BOOL BookLookupDialog::OnInitDialog()
     rowSink = std::make_shared<ListRowSink>(m_hWnd, WM_ADD_ROW);
     coverDownloader = std::make_unique<CoverDownloader>(m_hWnd, WM_COVER_DOWNLOADED);
     resultsList.SetExtendedStyle(kListStyles);
-    resultsList.CreateColumns(Cp936FromUtf8(kHeadings));
+    resultsList.CreateColumns(Cp936FromUtf8(ResultHeadingSpec()));
     resultsList.LoadColumnState();
     AddAboutItem();
     SetUpLinks();
@@ -145,8 +145,6 @@ void BookLookupDialog::OnSysCommand(UINT command, LPARAM lParam)
 void BookLookupDialog::StartSearch()
 {
     UpdateData(TRUE);
-    lookupState->searchIsbn = isbnText;
-    lookupState->searchContext.resultList = rowSink.get();
     resultsList.DeleteAllRows();
     StartWorker(LibraryWorker);
     StartWorker(CommunityWorker);
@@ -155,7 +153,9 @@ void BookLookupDialog::StartSearch()
 void BookLookupDialog::StartWorker(LPTHREAD_START_ROUTINE worker)
 {
     auto context = std::make_unique<WorkerContext>(WorkerContext{lookupState, rowSink, sourceConfig, isbnText});
-    workerThread = KernelHandle(::StartWorker(worker, std::move(context), workerThreadId));
+    DWORD threadId = 0;
+    // Never awaited: the handle is closed at once.
+    KernelHandle thread(::StartWorker(worker, std::move(context), threadId));
 }
 
 LRESULT BookLookupDialog::OnAddRow(WPARAM, LPARAM texts)
@@ -197,10 +197,11 @@ void BookLookupDialog::OnDestroy()
 
 void BookLookupDialog::ShowSelection(NMHDR*, LRESULT* result)
 {
-    TakeCoverUrlFromRows();
+    coverUrlShown = CoverUrlOfRows();
     if (resultsList.GetNextItem(-1, LVNI_SELECTED) < 0) {
         // Nothing is drawn now, but the rows' cover is what the frame shows next.
-        FetchCoverIfNew();
+        if (coverUrlShown != coverUrlKept)
+            ReplaceCover();
         AfxMessageBox(Cp936FromUtf8(kNoSelection));
         return;
     }
@@ -210,29 +211,47 @@ void BookLookupDialog::ShowSelection(NMHDR*, LRESULT* result)
     *result = 0;
 }
 
-void BookLookupDialog::TakeCoverUrlFromRows()
+std::string BookLookupDialog::CoverUrlOfRows() const
 {
+    std::string url;
     for (int row = 0, count = resultsList.GetItemCount(); row < count; ++row) {
-        std::string url = resultsList.GetColumnText(row, kCoverUrlColumn);
-        if (!url.empty())
-            coverUrlShown = url;
+        std::string rowUrl = resultsList.GetColumnText(row, kCoverUrlColumn);
+        if (!rowUrl.empty())
+            url = rowUrl;
     }
-}
-
-bool BookLookupDialog::FetchCoverIfNew()
-{
-    if (coverUrlShown.empty() || coverUrlShown == coverUrlKept)
-        return false;
-    coverDownloader->Request(coverUrlShown);
-    return true;
+    return url;
 }
 
 void BookLookupDialog::ShowCover()
 {
-    if (coverUrlShown.empty() || FetchCoverIfNew())
+    if (coverUrlShown != coverUrlKept) {
+        ReplaceCover();
         return;
+    }
     coverDownloader->DropPending();
     DrawCover();
+}
+
+void BookLookupDialog::ReplaceCover()
+{
+    // Another book's picture never stands in while this one loads or fails.
+    cover = CoverPicture();
+    coverUrlKept.clear();
+    EraseCoverFrame();
+    if (coverUrlShown.empty())
+        coverDownloader->DropPending();
+    else
+        coverDownloader->Request(coverUrlShown);
+}
+
+void BookLookupDialog::EraseCoverFrame()
+{
+    // The frame paints only its border; the dialog's background fills it.
+    HWND frame = GetDlgItem(IDC_COVER_FRAME);
+    RECT rect;
+    ::GetWindowRect(frame, &rect);
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
+    ::RedrawWindow(m_hWnd, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 LRESULT BookLookupDialog::OnCoverDownloaded(WPARAM, LPARAM download)

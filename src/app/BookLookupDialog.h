@@ -7,6 +7,7 @@
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 #include "framework/KernelHandle.h"
+#include "framework/Static.h"
 #include "framework/ToolTipCtrl.h"
 #include "listctrl/SortingList.h"
 #include "lookup/LookupState.h"
@@ -21,14 +22,18 @@ class ListRowSink;
 // introduction box and the cover frame.
 class BookLookupDialog : public CDialog {
 public:
-    explicit BookLookupDialog(CWnd* parent = nullptr);
+    // sources: where the searches look; the profile's or the built-in base URLs.
+    explicit BookLookupDialog(const SourceConfig& sources = SourceConfig(), CWnd* parent = nullptr);
     ~BookLookupDialog() override;
 
     BOOL PreTranslateMessage(MSG* msg) override;
     void StartSearch();
 
-    // Where the searches look; the profile's or the built-in base URLs.
-    SourceConfig sourceConfig;
+private:
+    // The tests' narrow view of this state (tests/support/MainWindowSupport).
+    friend class BookLookupDialogProbe;
+
+    const SourceConfig sourceConfig;
     std::shared_ptr<LookupState> lookupState;
 
     HyperLinkLabel helpLink;
@@ -40,8 +45,6 @@ public:
     std::string introText;
     std::string coverUrlShown;
     HICON icon;
-    KernelHandle workerThread;
-    DWORD workerThreadId = 0;
     CToolTipCtrl toolTips;
 
 protected:
@@ -64,10 +67,13 @@ private:
     void SetUpLinks();
     void SetUpToolTips();
     void StartWorker(LPTHREAD_START_ROUTINE worker);
-    void TakeCoverUrlFromRows();
-    // Starts the download of coverUrlShown unless its picture is the one kept.
-    bool FetchCoverIfNew();
+    // The cover URL of the last row that has one; empty when none has.
+    std::string CoverUrlOfRows() const;
+    // Draws coverUrlShown's picture when it is the one kept, else replaces it.
     void ShowCover();
+    // Empties the frame and downloads coverUrlShown, if there is one.
+    void ReplaceCover();
+    void EraseCoverFrame();
     void DrawCover();
 
     std::shared_ptr<ListRowSink> rowSink;

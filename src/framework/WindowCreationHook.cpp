@@ -1,5 +1,6 @@
 #include "framework/WindowCreationHook.h"
 
+#include "framework/Trace.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -39,6 +40,7 @@ LRESULT CALLBACK WindowCreationHook::CbtProc(int code, WPARAM wParam, LPARAM lPa
             wnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
         } catch (...) {
             // A hook is a platform callback: nothing may unwind through it.
+            AfxTraceCaught("window creation hook");
         }
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);

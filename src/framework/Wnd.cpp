@@ -1,5 +1,6 @@
 #include "framework/Wnd.h"
 
+#include <cstdio>
 #include <mutex>
 #include <unordered_map>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "framework/CodePage.h"
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
+#include "framework/Trace.h"
 #include "framework/WindowCreationHook.h"
 
 namespace {
@@ -248,6 +250,9 @@ LRESULT CALLBACK CWnd::WindowProcThunk(HWND hwnd, UINT message, WPARAM wParam, L
         result = wnd->WindowProc(message, wParam, lParam);
     } catch (...) {
         // No C++ exception may unwind through the window manager.
+        char where[48];
+        std::snprintf(where, sizeof(where), "window procedure, message 0x%04X", message);
+        AfxTraceCaught(where);
     }
     wnd->currentMessage = outer;
     if (message == WM_NCDESTROY)

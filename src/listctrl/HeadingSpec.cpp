@@ -37,7 +37,8 @@ std::vector<HeadingEntry> ParseHeadingSpec(const std::string& spec)
         if (comma == std::string::npos)
             return entries;
         size_t end = std::min(spec.find(';', comma + 1), spec.size());
-        entries.push_back({spec.substr(position, comma - position), ParseWidth(spec.substr(comma + 1, end - comma - 1))});
+        int width = ParseWidth(spec.substr(comma + 1, end - comma - 1));
+        entries.push_back({spec.substr(position, comma - position), width});
         position = end + 1;
     }
 }

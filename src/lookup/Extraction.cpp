@@ -7,6 +7,23 @@ const char kWhiteSpace[] = " \t\r\n\v\f";
 // Bytes of the introduction block's tail that are not part of the text.
 const std::string::size_type kIntroTail = 69;
 
+// A code page 936 lead byte starts a two-byte character.
+bool IsLeadByte(unsigned char c)
+{
+    return c >= 0x81 && c <= 0xFE;
+}
+
+// end, or the start of the double-byte character that end falls inside;
+// text from begin is walked character by character.
+std::string::size_type CharacterBoundary(const std::string& text, std::string::size_type begin,
+                                         std::string::size_type end)
+{
+    std::string::size_type p = begin;
+    while (p < end)
+        p += IsLeadByte(static_cast<unsigned char>(text[p])) ? 2 : 1;
+    return p == end ? end : end - 1;
+}
+
 void ReplaceAll(std::string& text, const std::string& from, const std::string& to)
 {
     std::string::size_type p = 0;
@@ -62,7 +79,7 @@ std::string ExtractIntro(const std::string& page, const std::string& marker)
     std::string::size_type e = page.find("</div>", s);
     if (e == std::string::npos || e - s <= kIntroTail)
         return std::string();
-    std::string value = page.substr(s, e - s - kIntroTail);
+    std::string value = page.substr(s, CharacterBoundary(page, s, e - kIntroTail) - s);
     ReplaceAll(value, "<p>", "");
     ReplaceAll(value, "</p>", "\r\n");
     return value;

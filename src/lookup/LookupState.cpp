@@ -2,12 +2,12 @@
 
 void LookupState::SetShownIntro(const std::string& intro)
 {
-    CSingleLock hold(introLock);
+    std::lock_guard<std::mutex> hold(introLock);
     shownIntro = intro;
 }
 
 std::string LookupState::ShownIntro()
 {
-    CSingleLock hold(introLock);
+    std::lock_guard<std::mutex> hold(introLock);
     return shownIntro;
 }

@@ -1,30 +1,30 @@
 #pragma once
+#include <atomic>
+#include <mutex>
 #include <string>
 
-#include "framework/CriticalSection.h"
 #include "lookup/BookRecord.h"
-
-class RowSink;
-
-struct SearchContext {
-    RowSink* resultList = nullptr;
-};
 
 // What the searches share. Workers publish under lookupLock. The UI thread
 // never takes lookupLock (a worker holding it may be waiting for the UI
 // thread); it reads the introduction under introLock, which is held only
-// for a copy.
+// for a copy. Each worker carries its own ISBN and row sink, so the search's
+// ISBN and result list are not kept here.
 class LookupState {
 public:
     void SetShownIntro(const std::string& intro);
     std::string ShownIntro();
 
-    CCriticalSection lookupLock;
-    std::string searchIsbn;
+    // Counts workers at their very end, after their row is in; a search is
+    // over when the count has grown by its two workers.
+    void WorkerEnded() { ++workersEnded; }
+    unsigned WorkersEnded() const { return workersEnded.load(); }
+
+    std::mutex lookupLock;
     ResultFields resultFields;
-    SearchContext searchContext;
 
 private:
-    CCriticalSection introLock;
+    std::mutex introLock;
     std::string shownIntro;
+    std::atomic<unsigned> workersEnded{0};
 };

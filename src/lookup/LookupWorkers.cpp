@@ -1,5 +1,6 @@
 #include "lookup/LookupWorkers.h"
 
+#include "framework/Trace.h"
 #include "lookup/CommunitySource.h"
 #include "lookup/LibrarySource.h"
 #include "lookup/PageFetcher.h"
@@ -19,7 +20,9 @@ DWORD RunWorker(LPVOID param, SourceKind source)
             LookupCommunity(record, context->isbn, context->config, FetchPage);
         PublishRecord(*context->state, source, context->isbn, record, *context->sink);
     } catch (...) {
+        AfxTraceCaught(source == SourceKind::Library ? "library worker" : "community worker");
     }
+    context->state->WorkerEnded();
     return 0;
 }
 

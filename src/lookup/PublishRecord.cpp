@@ -1,5 +1,6 @@
 #include "lookup/PublishRecord.h"
 
+#include <mutex>
 #include <vector>
 
 #include "lookup/Extraction.h"
@@ -8,7 +9,7 @@
 bool PublishRecord(LookupState& state, SourceKind source, const std::string& isbn, const BookRecord& record,
                    RowSink& sink)
 {
-    CSingleLock hold(state.lookupLock);
+    std::lock_guard<std::mutex> hold(state.lookupLock);
     ResultFields& fields = state.resultFields;
     ExportValues(record, fields);
     if (source == SourceKind::Community)

@@ -9,6 +9,7 @@ enum class SourceKind { Library, Community };
 class RowSink {
 public:
     virtual ~RowSink() = default;
-    // texts: the ISBN, then slots 0..10.
+    // texts: the ISBN, then slots 0..10; the list shows the first
+    // kResultColumnCount (ResultColumns.h), the console also the introduction.
     virtual void AppendRow(SourceKind source, const std::vector<std::string>& texts) = 0;
 };

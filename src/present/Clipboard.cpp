@@ -27,13 +27,21 @@ Clipboard::~Clipboard()
 
 bool Clipboard::PutText(const std::string& cp936)
 {
+    return open && ::EmptyClipboard() && PlaceText(cp936, SetData);
+}
+
+bool PlaceText(const std::string& cp936, const ClipboardSetter& set)
+{
+    if (!set(CF_TEXT, cp936.c_str(), cp936.size() + 1))
+        return false;
+    // Extras: the system derives both from CF_TEXT when they are missing.
     std::wstring wide = MultiByteToWide(cp936);
+    set(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
     // Says that CF_TEXT is Chinese (simplified), so a reader on another
     // system locale converts it with code page 936.
     const LCID chinese = MAKELCID(MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_SIMPLIFIED), SORT_DEFAULT);
-    return open && ::EmptyClipboard() && SetData(CF_TEXT, cp936.c_str(), cp936.size() + 1) &&
-           SetData(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t)) &&
-           SetData(CF_LOCALE, &chinese, sizeof(chinese));
+    set(CF_LOCALE, &chinese, sizeof(chinese));
+    return true;
 }
 
 bool PutTextOnClipboard(HWND owner, const std::string& cp936)

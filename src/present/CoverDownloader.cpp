@@ -5,10 +5,11 @@
 #include <thread>
 
 #include "framework/InternetSession.h"
+#include "framework/Trace.h"
 
 namespace {
 
-// Bounds an endless or absurd response.
+// Bounds an endless or absurd response; a larger cover is not drawn.
 const std::size_t kMaxCoverBytes = 8u << 20;
 
 }
@@ -61,6 +62,9 @@ std::string DownloadBytes(const std::string& url, const CoverDelivery& delivery,
     } catch (const CInternetException&) {
         return std::string();
     }
+    DWORD status = 0;
+    if (!file->QueryInfoStatusCode(status) || status != 200)
+        return std::string();
     std::string bytes;
     char piece[4096];
     while (UINT got = file->Read(piece, sizeof(piece))) {
@@ -79,6 +83,7 @@ void RunDownload(std::shared_ptr<CoverDelivery> delivery, std::unique_ptr<CoverD
             delivery->Post(std::move(download));
     } catch (...) {
         // Nothing may escape a thread; a failed download simply draws nothing.
+        AfxTraceCaught("cover download");
     }
 }
 

@@ -1,15 +1,12 @@
 #include "present/RowClipboardText.h"
 
 #include "listctrl/SortingList.h"
-
-namespace {
-const int kCopiedColumns = 10;
-}
+#include "lookup/ResultColumns.h"
 
 std::string RowClipboardText(const SortingList& list, int row)
 {
     std::string text;
-    for (int column = 0; column < kCopiedColumns; ++column)
+    for (int column = 0; column < kCopiedColumnCount; ++column)
         text += list.GetColumnText(row, column) + "\t";
     return text;
 }

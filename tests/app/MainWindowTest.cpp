@@ -1,27 +1,20 @@
 #include <gtest/gtest.h>
 
-#include "DialogHarness.h"
 #include "GuiResources.h"
+#include "MainWindowSupport.h"
 #include "TestServer.h"
 #include "app/BookLookupDialog.h"
 #include "framework/WinApp.h"
 
 namespace {
 
-void RunMainWindow(const std::function<void(DialogHarness&)>& script)
-{
-    BookLookupDialog dialog;
-    dialog.sourceConfig = TestSourceConfig();
-    DialogHarness harness;
-    harness.Run(dialog, script);
-}
+// How long a search that should not happen is given to show itself.
+const int kNoSearchMs = 500;
 
 TEST(MainWindow, BookInBothSourcesGivesTwoRowsWithTheirOwnValues)
 {
-    RunMainWindow([](DialogHarness& h) {
-        h.Search("9787111111111");
-        ASSERT_TRUE(h.WaitForRows(2));
-        DialogHarness::Settle(300);
+    RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787111111111"));
         EXPECT_EQ(2, h.RowCount());
         int library = h.Cell(0, 1).empty() ? 1 : 0;
         int community = 1 - library;
@@ -44,24 +37,17 @@ TEST(MainWindow, BookInBothSourcesGivesTwoRowsWithTheirOwnValues)
 
 TEST(MainWindow, OneSourceOneRowAndUnknownOrEmptyNone)
 {
-    RunMainWindow([](DialogHarness& h) {
-        h.Search("9787333333333");
-        ASSERT_TRUE(h.WaitForRows(1));
-        DialogHarness::Settle();
+    RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787333333333"));
         EXPECT_EQ(1, h.RowCount());
         EXPECT_EQ("图书馆专藏", h.Cell(0, 2));
 
-        h.Search("9780000000000");
-        DialogHarness::Settle();
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9780000000000"));
         EXPECT_EQ(0, h.RowCount());
 
-        h.Search("9787333333333");
-        ASSERT_TRUE(h.WaitForRows(1));
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787333333333"));
         int before = ServerRequestCount("/BookSearch.aspx?ISBN=");
-        h.Search("");
-        for (int i = 0; i < 250 && ServerRequestCount("/BookSearch.aspx?ISBN=") == before; ++i)
-            ::Sleep(20);
-        DialogHarness::Settle();
+        ASSERT_TRUE(SearchAndWait(h, dialog, ""));
         EXPECT_EQ(0, h.RowCount());
         EXPECT_EQ(before + 1, ServerRequestCount("/BookSearch.aspx?ISBN="));
         EXPECT_EQ("", h.Text(1002));
@@ -71,11 +57,9 @@ TEST(MainWindow, OneSourceOneRowAndUnknownOrEmptyNone)
 
 TEST(MainWindow, SameIsbnTwiceGivesNoDuplicates)
 {
-    RunMainWindow([](DialogHarness& h) {
+    RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
         for (int i = 0; i < 2; ++i) {
-            h.Search("9787111111111");
-            ASSERT_TRUE(h.WaitForRows(2));
-            DialogHarness::Settle(300);
+            ASSERT_TRUE(SearchAndWait(h, dialog, "9787111111111"));
             EXPECT_EQ(2, h.RowCount());
         }
         EXPECT_EQ("9787111111111", h.Text(1002));
@@ -85,23 +69,18 @@ TEST(MainWindow, SameIsbnTwiceGivesNoDuplicates)
 
 TEST(MainWindow, LateRowOfAnEarlierSearchKeepsItsIsbn)
 {
-    BookLookupDialog dialog;
-    dialog.sourceConfig = TestSourceConfig();
-    DialogHarness harness;
-    harness.Run(dialog, [&](DialogHarness& h) {
+    RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
         // Holding the lookup lock keeps the first search's workers from
         // publishing until the second search has emptied the list.
-        dialog.lookupState->lookupLock.Lock();
+        unsigned ended = BookLookupDialogProbe::Lookup(dialog).WorkersEnded();
+        BookLookupDialogProbe::Lookup(dialog).lookupLock.lock();
         h.Search("9787333333333");
-        while (ServerRequestCount("/bookdetail.aspx?id=3333") == 0)
-            ::Sleep(20);
-        DialogHarness::Settle(300);
+        ASSERT_TRUE(WaitFor([] { return ServerRequestCount("/bookdetail.aspx?id=3333") > 0; }));
         h.Search("9787222222222");
-        DialogHarness::Settle();
+        ASSERT_TRUE(WaitFor([] { return ServerRequestCount("/isbn/9787222222222/") > 0; }));
         EXPECT_EQ(0, h.RowCount());
-        dialog.lookupState->lookupLock.Unlock();
-        ASSERT_TRUE(h.WaitForRows(2));
-        DialogHarness::Settle();
+        BookLookupDialogProbe::Lookup(dialog).lookupLock.unlock();
+        ASSERT_TRUE(WaitFor([&] { return BookLookupDialogProbe::Lookup(dialog).WorkersEnded() == ended + 4; }));
         ASSERT_EQ(2, h.RowCount());
         int late = h.Cell(0, 0) == "9787333333333" ? 0 : 1;
         EXPECT_EQ("9787333333333", h.Cell(late, 0));
@@ -114,19 +93,17 @@ TEST(MainWindow, LateRowOfAnEarlierSearchKeepsItsIsbn)
 
 TEST(MainWindow, EnterElsewhereMovesTheFocusAndDoesNotSearch)
 {
-    RunMainWindow([](DialogHarness& h) {
+    RunMainWindow([](DialogHarness& h, BookLookupDialog&) {
         h.SetText(1002, "9787111111111");
         ::SendMessageW(h.Dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(h.Item(1000)), TRUE);
         ASSERT_EQ(h.Item(1000), h.FocusedWindow());
         int before = ServerRequestCount("/isbn/9787111111111/");
         h.PressKey(h.Item(1000), VK_RETURN);
-        DialogHarness::Settle();
-        EXPECT_EQ(h.Item(1001), h.FocusedWindow());
+        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(1001); }));
         h.PressKey(h.Item(1001), VK_RETURN);
-        DialogHarness::Settle();
-        EXPECT_EQ(h.Item(1003), h.FocusedWindow());
+        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(1003); }));
+        EXPECT_FALSE(WaitFor([&] { return ServerRequestCount("/isbn/9787111111111/") != before; }, kNoSearchMs));
         EXPECT_EQ(0, h.RowCount());
-        EXPECT_EQ(before, ServerRequestCount("/isbn/9787111111111/"));
         EXPECT_TRUE(::IsWindow(h.Dialog()));
         h.Close();
     });
@@ -134,22 +111,20 @@ TEST(MainWindow, EnterElsewhereMovesTheFocusAndDoesNotSearch)
 
 TEST(MainWindow, TwoHundredSearchesLeaveNoGdiOrUserObjects)
 {
-    RunMainWindow([](DialogHarness& h) {
-        auto search = [&h](int i) {
-            h.Search(i % 2 ? "9787111111111" : "9787333333333");
-            return h.WaitForRows(i % 2 ? 2 : 1);
+    RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
+        auto search = [&](int i) {
+            return SearchAndWait(h, dialog, i % 2 ? "9787111111111" : "9787333333333") &&
+                   h.RowCount() == (i % 2 ? 2 : 1);
         };
         // The controls make a few objects of their own on first use; count after them.
         for (int i = 0; i < 50; ++i)
             ASSERT_TRUE(search(i));
-        DialogHarness::Settle(300);
         unsigned long gdi = 0, windows = 0;
         h.OnUiThread([&] { gdi = LiveGdiObjects(); windows = LiveWindows(); });
         ASSERT_GT(gdi, 0u);
         ASSERT_GT(windows, 10u);
         for (int i = 0; i < 200; ++i)
             ASSERT_TRUE(search(i));
-        DialogHarness::Settle(300);
         h.OnUiThread([&] {
             EXPECT_LE(LiveGdiObjects(), gdi);
             EXPECT_LE(LiveWindows(), windows);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "DebugOutput.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -82,7 +83,9 @@ TEST(Wnd, ExceptionInHandlerStopsAtThunk)
 {
     TestWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
+    DebugOutput trace;
     EXPECT_EQ(wnd.SendMessage(WM_THROW), 0);
+    EXPECT_EQ(std::vector<std::string>{"window procedure, message 0x8001: handler failure\n"}, trace.Lines());
     EXPECT_EQ(wnd.SendMessage(WM_ANSWER, 2), 44);
     // Default() after a nested handler threw still forwards the outer message.
     ::SetWindowTextW(wnd.m_hWnd, L"after");

@@ -71,6 +71,20 @@ TEST(ExtractIntro, ShortBodyMissingEndAndOtherTags)
     EXPECT_EQ("y", ExtractIntro(kIntroMarker + "y" + kTail69 + "</div><div>" + kTail69 + "</div>", kIntroMarker));
 }
 
+TEST(ExtractIntro, CutInsideADoubleByteCharacterFallsBeforeIt)
+{
+    const std::string hong = "\xBA\xEC";  // 红
+    const std::string tail68(68, 'x');
+    const std::string end = "</div>";
+    // The tail's first byte is the character's trail byte.
+    EXPECT_EQ("a", ExtractIntro(kIntroMarker + "a\xBA" + "\xEC" + tail68 + end, kIntroMarker));
+    EXPECT_EQ(hong, ExtractIntro(kIntroMarker + hong + "\xBA" + "\xEC" + tail68 + end, kIntroMarker));
+    // On a character boundary nothing changes, even when the last trail byte
+    // has a lead byte's value.
+    EXPECT_EQ("a" + hong, ExtractIntro(kIntroMarker + "a" + hong + kTail69 + end, kIntroMarker));
+    EXPECT_EQ("\xBA\xBA", ExtractIntro(kIntroMarker + "\xBA\xBA" + kTail69 + end, kIntroMarker));
+}
+
 TEST(ExportValues, TrimsEachSlotAndBlankBecomesEmpty)
 {
     BookRecord record;

@@ -4,11 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "PresentTestSupport.h"
+#include "MainWindowSupport.h"
 #include "app/BookLookupDialog.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
+#include "present/Clipboard.h"
 
 namespace {
 
@@ -96,9 +97,7 @@ TEST(ClipboardExport, SeveralSelectedRowsCopyTheLowestAndNeverTheCoverUrl)
 {
     MessageBoxRecorder boxes;
     RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
-        h.Search("9787111111111");
-        ASSERT_TRUE(h.WaitForRows(2));
-        DialogHarness::Settle(300);
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787111111111"));
         SelectRows(h, dialog, {1, 0});
         Copy(h);
         std::string expected;
@@ -148,6 +147,24 @@ TEST(ClipboardExport, ClipboardHeldByAnotherWindowCopiesNothingQuietly)
         EXPECT_TRUE(boxes.Boxes().empty());
         h.Close();
     });
+}
+
+TEST(ClipboardExport, SuccessMeansTheTextFormatWasPlaced)
+{
+    std::vector<UINT> offered;
+    auto refusing = [&offered](UINT refused) {
+        return [&offered, refused](UINT format, const void*, std::size_t) {
+            offered.push_back(format);
+            return format != refused;
+        };
+    };
+    EXPECT_TRUE(PlaceText("T\t", refusing(CF_UNICODETEXT)));
+    EXPECT_EQ((std::vector<UINT>{CF_TEXT, CF_UNICODETEXT, CF_LOCALE}), offered);
+    offered.clear();
+    EXPECT_TRUE(PlaceText("T\t", refusing(CF_LOCALE)));
+    offered.clear();
+    EXPECT_FALSE(PlaceText("T\t", refusing(CF_TEXT)));
+    EXPECT_EQ((std::vector<UINT>{CF_TEXT}), offered);
 }
 
 }

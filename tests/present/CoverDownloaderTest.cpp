@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "PresentTestSupport.h"
+#include "MainWindowSupport.h"
 #include "TestServer.h"
 #include "present/CoverDownloader.h"
 
@@ -73,9 +73,10 @@ TEST(CoverDownloader, DisconnectEmptiesTheQueueAndStopsDelivery)
     downloader.Disconnect();
     EXPECT_FALSE(target.Queued());
 
+    int before = ServerRequestCount("/lpic/red.jpg");
     downloader.Request(TestServerBase() + "/lpic/red.jpg");
-    ::Sleep(800);
-    EXPECT_FALSE(target.Queued());
+    ASSERT_TRUE(WaitFor([&] { return ServerRequestCount("/lpic/red.jpg") > before; }));
+    EXPECT_FALSE(WaitFor([&] { return target.Queued(); }, 800));
 }
 
 }

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
-#include "PresentTestSupport.h"
+#include "MainWindowSupport.h"
 #include "TestServer.h"
 #include "app/BookLookupDialog.h"
 
 namespace {
 
 const char kCommunityIntro[] = "A hands-on guide to testing desktop programs.";
+// Longer than any answer of the local service takes to be drawn.
+const int kNoDrawingMs = 800;
 
 bool TempFileExists()
 {
@@ -14,11 +16,9 @@ bool TempFileExists()
 }
 
 // A search for the book in both sources, then a click on a row: the blue cover.
-void ShowBlueCover(DialogHarness& h, int row)
+void ShowBlueCover(DialogHarness& h, BookLookupDialog& dialog, int row)
 {
-    h.Search("9787111111111");
-    ASSERT_TRUE(h.WaitForRows(2));
-    DialogHarness::Settle(300);
+    ASSERT_TRUE(SearchAndWait(h, dialog, "9787111111111"));
     ClickRow(h, row);
     ASSERT_TRUE(WaitFor([&] { return IsBlue(FrameCentre(h)); })) << std::hex << FrameCentre(h);
 }
@@ -28,12 +28,18 @@ void Repaint(DialogHarness& h)
     ::RedrawWindow(h.Dialog(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+// A row whose only cover is at url.
+void AddCoverRow(DialogHarness& h, BookLookupDialog& dialog, const std::string& url)
+{
+    AddListRow(h, dialog, {"978", "", "T", "A", "", "", "", "", "", "", url});
+}
+
 TEST(SelectionDisplay, ClickOnEitherRowShowsTheCommunityIntroAndCover)
 {
     MessageBoxRecorder boxes;
-    RunMainWindow([&](DialogHarness& h, BookLookupDialog&) {
+    RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
         ASSERT_FALSE(TempFileExists());
-        ShowBlueCover(h, 0);
+        ShowBlueCover(h, dialog, 0);
         EXPECT_EQ(0u, h.Text(1003).find(kCommunityIntro));
 
         h.SetText(1002, "typed since");
@@ -48,33 +54,66 @@ TEST(SelectionDisplay, ClickOnEitherRowShowsTheCommunityIntroAndCover)
     });
 }
 
-TEST(SelectionDisplay, LibraryOnlyBookDrawsThePreviousCoverAndAnEmptyIntro)
+TEST(SelectionDisplay, BookWithoutCoverShowsTheEmptyFrameAndAnEmptyIntro)
 {
-    RunMainWindow([&](DialogHarness& h, BookLookupDialog&) {
-        ShowBlueCover(h, 0);
-        h.Search("9787333333333");
-        ASSERT_TRUE(h.WaitForRows(1));
-        DialogHarness::Settle(300);
-        PaintFrame(h, RGB(255, 255, 255));
+    RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
+        ShowBlueCover(h, dialog, 0);
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787333333333"));
         int covers = ServerRequestCount("/lpic/");
         ClickRow(h, 0);
-        EXPECT_TRUE(WaitFor([&] { return IsBlue(FrameCentre(h)); }));
+        EXPECT_TRUE(WaitFor([&] { return IsEmptyFrame(FrameCentre(h)); })) << std::hex << FrameCentre(h);
         EXPECT_TRUE(WaitFor([&] { return h.Text(1003).empty(); }));
+        Repaint(h);
+        EXPECT_TRUE(IsEmptyFrame(FrameCentre(h)));
         EXPECT_EQ(covers, ServerRequestCount("/lpic/"));
+        h.Close();
+    });
+}
+
+TEST(SelectionDisplay, LateDownloadOfAnEarlierCoverDoesNotComeBack)
+{
+    RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
+        const std::string slow = TestServerBase() + "/test/cover?ms=600";
+        AddCoverRow(h, dialog, slow);
+        ClickRow(h, 0);
+        ASSERT_TRUE(WaitFor([] { return ServerRequestCount("/test/cover?ms=600") > 0; }));
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787333333333"));
+        ClickRow(h, 0);
+        EXPECT_FALSE(WaitFor([&] { return IsBlue(FrameCentre(h)); }, 600 + kNoDrawingMs));
+        EXPECT_TRUE(IsEmptyFrame(FrameCentre(h)));
+
+        // The same slow cover, still wanted, is drawn when it comes.
+        AddCoverRow(h, dialog, slow);
+        ClickRow(h, 1);
+        EXPECT_TRUE(WaitFor([&] { return IsBlue(FrameCentre(h)); }));
+        h.Close();
+    });
+}
+
+TEST(SelectionDisplay, OnlyAnAnswerWithStatus200IsDrawn)
+{
+    RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
+        // Both answers carry the same picture.
+        AddCoverRow(h, dialog, TestServerBase() + "/test/cover?code=404");
+        ClickRow(h, 0);
+        ASSERT_TRUE(WaitFor([] { return ServerRequestCount("/test/cover?code=404") > 0; }));
+        EXPECT_FALSE(WaitFor([&] { return IsBlue(FrameCentre(h)); }, kNoDrawingMs));
+
+        AddCoverRow(h, dialog, TestServerBase() + "/test/cover?code=200");
+        ClickRow(h, 0);
+        EXPECT_TRUE(WaitFor([&] { return IsBlue(FrameCentre(h)); }));
         h.Close();
     });
 }
 
 TEST(SelectionDisplay, RepaintsDrawTheKeptCoverWithoutTheNetwork)
 {
-    RunMainWindow([&](DialogHarness& h, BookLookupDialog&) {
-        ShowBlueCover(h, 0);
-        DialogHarness::Settle(200);
+    RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
+        ShowBlueCover(h, dialog, 0);
         int covers = ServerRequestCount("/lpic/");
         for (int i = 0; i < 100; ++i)
             Repaint(h);
-        DialogHarness::Settle(300);
-        EXPECT_EQ(covers, ServerRequestCount("/lpic/"));
+        EXPECT_FALSE(WaitFor([&] { return ServerRequestCount("/lpic/") != covers; }, kNoDrawingMs));
 
         PaintFrame(h, RGB(255, 255, 255));
         Repaint(h);
@@ -87,9 +126,7 @@ TEST(SelectionDisplay, ClickWithoutSelectionNamesTheMissingRowAndTakesTheCoverUr
 {
     MessageBoxRecorder boxes;
     RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
-        h.Search("9787222222222");
-        ASSERT_TRUE(h.WaitForRows(1));
-        DialogHarness::Settle(300);
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787222222222"));
         POINT below = RowPoint(h, 0);
         below.y += 25;
         ::PostMessageW(h.Item(1000), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(below.x, below.y));
@@ -97,7 +134,7 @@ TEST(SelectionDisplay, ClickWithoutSelectionNamesTheMissingRowAndTakesTheCoverUr
         ASSERT_TRUE(WaitFor([&] { return !boxes.Boxes().empty(); }));
         EXPECT_EQ("没有选定书目!\n", boxes.Boxes()[0].text);
         std::string shown;
-        h.OnUiThread([&] { shown = dialog.coverUrlShown; });
+        h.OnUiThread([&] { shown = BookLookupDialogProbe::CoverUrlShown(dialog); });
         EXPECT_EQ(TestServerBase() + "/lpic/red.jpg", shown);
         EXPECT_EQ("", h.Text(1003));
         // The frame shows that cover next, without a row being selected.
@@ -109,20 +146,19 @@ TEST(SelectionDisplay, ClickWithoutSelectionNamesTheMissingRowAndTakesTheCoverUr
     });
 }
 
-TEST(SelectionDisplay, StalledCoverServerLeavesTheWindowResponsive)
+TEST(SelectionDisplay, StalledCoverServerLeavesTheWindowResponsiveAndTheFrameEmpty)
 {
     RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
-        ShowBlueCover(h, 0);
-        AddListRow(h, dialog, {"978", "", "T", "A", "", "", "", "", "", "", TestServerBase() + "/lpic/stall.jpg"});
+        ShowBlueCover(h, dialog, 0);
+        AddCoverRow(h, dialog, TestServerBase() + "/lpic/stall.jpg");
         int stalls = ServerRequestCount("/lpic/stall.jpg");
         ClickRow(h, 2);
         ASSERT_TRUE(WaitFor([&] { return ServerRequestCount("/lpic/stall.jpg") > stalls; }));
-        DialogHarness::Settle(300);
         DWORD start = ::GetTickCount();
         DWORD_PTR answer = 0;
         EXPECT_TRUE(::SendMessageTimeoutW(h.Dialog(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer));
         EXPECT_LT(::GetTickCount() - start, 1000u);
-        EXPECT_TRUE(IsBlue(FrameCentre(h)));
+        EXPECT_TRUE(IsEmptyFrame(FrameCentre(h)));
         h.Close();
     });
 }
@@ -130,32 +166,31 @@ TEST(SelectionDisplay, StalledCoverServerLeavesTheWindowResponsive)
 TEST(SelectionDisplay, LaterClickWinsOverAStalledDownload)
 {
     RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
-        AddListRow(h, dialog, {"978", "", "T", "A", "", "", "", "", "", "", TestServerBase() + "/lpic/stall.jpg"});
+        AddCoverRow(h, dialog, TestServerBase() + "/lpic/stall.jpg");
+        int stalls = ServerRequestCount("/lpic/stall.jpg");
         ClickRow(h, 0);
-        DialogHarness::Settle(300);
-        ShowBlueCover(h, 0);
+        ASSERT_TRUE(WaitFor([&] { return ServerRequestCount("/lpic/stall.jpg") > stalls; }));
+        ShowBlueCover(h, dialog, 0);
         h.Close();
     });
 }
 
-TEST(SelectionDisplay, ResponseThatIsNoPictureDrawsNothing)
+TEST(SelectionDisplay, ResponseThatIsNoPictureLeavesTheFrameEmpty)
 {
     MessageBoxRecorder boxes;
     RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
-        ShowBlueCover(h, 0);
-        AddListRow(h, dialog, {"978", "", "T", "A", "", "", "", "", "", "", TestServerBase() + "/test/notpicture"});
-        PaintFrame(h, RGB(0, 255, 0));
+        ShowBlueCover(h, dialog, 0);
+        AddCoverRow(h, dialog, TestServerBase() + "/test/notpicture");
         int before = ServerRequestCount("/test/notpicture");
         ClickRow(h, 2);
         ASSERT_TRUE(WaitFor([&] { return ServerRequestCount("/test/notpicture") > before; }));
-        DialogHarness::Settle(500);
-        EXPECT_EQ(RGB(0, 255, 0), FrameCentre(h));
+        EXPECT_FALSE(WaitFor([&] { return !IsEmptyFrame(FrameCentre(h)); }, kNoDrawingMs));
         EXPECT_TRUE(boxes.Boxes().empty());
         EXPECT_FALSE(TempFileExists());
 
-        // The kept picture is still the blue one.
+        // Nor does a repaint bring the earlier book's picture back.
         Repaint(h);
-        EXPECT_TRUE(WaitFor([&] { return IsBlue(FrameCentre(h)); }));
+        EXPECT_TRUE(IsEmptyFrame(FrameCentre(h)));
         h.Close();
     });
 }

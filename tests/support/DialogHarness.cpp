@@ -96,16 +96,6 @@ std::string DialogHarness::Cell(int row, int column)
     return WideToMultiByte(buffer, CP_UTF8);
 }
 
-bool DialogHarness::WaitForRows(int count, int timeoutMs)
-{
-    for (int waited = 0; waited < timeoutMs; waited += 20) {
-        if (RowCount() >= count)
-            return true;
-        ::Sleep(20);
-    }
-    return RowCount() >= count;
-}
-
 HWND DialogHarness::FocusedWindow()
 {
     GUITHREADINFO info{};

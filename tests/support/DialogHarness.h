@@ -29,10 +29,7 @@ public:
 
     int RowCount();
     std::string Cell(int row, int column);  // UTF-8
-    bool WaitForRows(int count, int timeoutMs = 5000);
     HWND FocusedWindow();
-    // Lets both workers of the last search finish against the local service.
-    static void Settle(int ms = 800) { ::Sleep(ms); }
 
 private:
     HWND dialog = nullptr;

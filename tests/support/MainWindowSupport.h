@@ -9,12 +9,25 @@
 #include "DialogHarness.h"
 
 class BookLookupDialog;
+class LookupState;
+class SortingList;
+
+// The tests' view of the main window's private state.
+class BookLookupDialogProbe {
+public:
+    static LookupState& Lookup(BookLookupDialog& dialog);
+    static SortingList& ResultList(BookLookupDialog& dialog);
+    static std::string CoverUrlShown(const BookLookupDialog& dialog);
+};
 
 // Runs the main window against the test catalogue service.
 void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
 
 // Polls until done() holds; false after timeoutMs.
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
+// Searches for isbn (UTF-8) as a scanner would and waits until both of the
+// search's workers have ended, so its rows are all in.
+bool SearchAndWait(DialogHarness& h, BookLookupDialog& dialog, const std::string& isbn);
 
 // Texts in UTF-8, added straight to the list on the window's thread.
 void AddListRow(DialogHarness& h, BookLookupDialog& dialog, const std::vector<std::string>& utf8);
@@ -50,3 +63,5 @@ void PutClipboardSentinel(const std::wstring& text);
 COLORREF FrameCentre(DialogHarness& h);
 void PaintFrame(DialogHarness& h, COLORREF colour);
 bool IsBlue(COLORREF colour);
+// The frame with no picture: the dialog's face shows through.
+bool IsEmptyFrame(COLORREF colour);

@@ -1,4 +1,4 @@
-#include "PresentTestSupport.h"
+#include "MainWindowSupport.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -12,8 +12,7 @@
 
 void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script)
 {
-    BookLookupDialog dialog;
-    dialog.sourceConfig = TestSourceConfig();
+    BookLookupDialog dialog(TestSourceConfig());
     DialogHarness harness;
     harness.Run(dialog, [&](DialogHarness& h) { script(h, dialog); });
 }
@@ -28,20 +27,42 @@ bool WaitFor(const std::function<bool()>& done, int timeoutMs)
     return done();
 }
 
+LookupState& BookLookupDialogProbe::Lookup(BookLookupDialog& dialog)
+{
+    return *dialog.lookupState;
+}
+
+SortingList& BookLookupDialogProbe::ResultList(BookLookupDialog& dialog)
+{
+    return dialog.resultsList;
+}
+
+std::string BookLookupDialogProbe::CoverUrlShown(const BookLookupDialog& dialog)
+{
+    return dialog.coverUrlShown;
+}
+
+bool SearchAndWait(DialogHarness& h, BookLookupDialog& dialog, const std::string& isbn)
+{
+    unsigned ended = BookLookupDialogProbe::Lookup(dialog).WorkersEnded();
+    h.Search(isbn);
+    return WaitFor([&] { return BookLookupDialogProbe::Lookup(dialog).WorkersEnded() >= ended + 2; });
+}
+
 void AddListRow(DialogHarness& h, BookLookupDialog& dialog, const std::vector<std::string>& utf8)
 {
     std::vector<std::string> texts;
     for (const std::string& text : utf8)
         texts.push_back(Cp936FromUtf8(text));
-    h.OnUiThread([&] { dialog.resultsList.AddRow(texts); });
+    h.OnUiThread([&] { BookLookupDialogProbe::ResultList(dialog).AddRow(texts); });
 }
 
 void SelectRows(DialogHarness& h, BookLookupDialog& dialog, const std::vector<int>& rows)
 {
     h.OnUiThread([&] {
-        dialog.resultsList.SetItemState(-1, 0, LVIS_SELECTED);
+        BookLookupDialogProbe::ResultList(dialog).SetItemState(-1, 0, LVIS_SELECTED);
         for (int row : rows)
-            dialog.resultsList.SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
+            BookLookupDialogProbe::ResultList(dialog).SetItemState(row, LVIS_SELECTED, LVIS_SELECTED);
     });
 }
 
@@ -158,6 +179,11 @@ void PaintFrame(DialogHarness& h, COLORREF colour)
     ::FillRect(dc, &rect, brush);
     ::DeleteObject(brush);
     ::ReleaseDC(frame, dc);
+}
+
+bool IsEmptyFrame(COLORREF colour)
+{
+    return colour == ::GetSysColor(COLOR_BTNFACE);
 }
 
 bool IsBlue(COLORREF colour)
