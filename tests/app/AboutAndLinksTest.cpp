@@ -7,22 +7,13 @@
 #include <windows.h>
 
 #include "DialogHarness.h"
+#include "MainWindowSupport.h"
 #include "TestServer.h"
 #include "app/BookLookupDialog.h"
 #include "controls/HyperLinkLabel.h"
 #include "framework/WinApp.h"
 
 namespace {
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 5000)
-{
-    for (int waited = 0; waited < timeoutMs; waited += 10) {
-        if (condition())
-            return true;
-        ::Sleep(10);
-    }
-    return condition();
-}
 
 std::wstring Text(HWND window)
 {
@@ -49,8 +40,7 @@ void ExpectAboutBoxContents(HWND about)
 
 TEST(AboutBox, SystemMenuCommandOpensItAndEnterEscapeOrItsCloseBoxCloseIt)
 {
-    BookLookupDialog dialog;
-    dialog.sourceConfig = TestSourceConfig();
+    BookLookupDialog dialog(TestSourceConfig());
     CWinApp app;
     app.m_pMainWnd = &dialog;
     DialogHarness harness;

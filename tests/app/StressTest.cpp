@@ -179,9 +179,9 @@ TEST(Stress, ClosingTheWindowInTheMiddleOfTheRunExitsWithZero)
         ::Sleep(kPaceMs);
     }
     ::PostMessageW(dialog, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.Get(), 20000));
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.GetSafeHandle(), 20000));
     DWORD code = 1;
-    ::GetExitCodeProcess(process.Get(), &code);
+    ::GetExitCodeProcess(process.GetSafeHandle(), &code);
     EXPECT_EQ(0u, code);
     RemoveAppCopy(exe);
 }
