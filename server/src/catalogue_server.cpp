@@ -7,6 +7,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <random>
+#include <regex>
 #include <sstream>
 #include <thread>
 
@@ -21,6 +23,9 @@ constexpr int kStallSeconds = 30;
 constexpr int kStallCapSeconds = 120;
 constexpr int kNoLineCapMiB = 64;
 constexpr long kLinesCap = 1000000;
+constexpr long kSlowCapMs = 10000;
+constexpr long kBusyTimesCap = 1000;
+constexpr long kTrickleCapSeconds = 120;
 
 // Integer query parameter; `fallback` when it is missing, false when malformed.
 bool intParam(const httplib::Request &req, const char *name, long fallback, long *value) {
@@ -53,6 +58,18 @@ std::string rawDetailId(const std::string &target) {
     if (query.compare(0, 3, "id=") == 0) return query.substr(3);
     const std::size_t at = query.find("&id=");
     return at == std::string::npos ? std::string() : query.substr(at + 4);
+}
+
+// "slow<ms>-<isbn>" is <isbn> answered after <ms> milliseconds (at most
+// 10 s), so that a test can make one book of a batch finish last.
+std::string slowIsbn(const std::string &isbn, long *ms) {
+    *ms = 0;
+    const std::size_t dash = isbn.find('-');
+    if (isbn.compare(0, 4, "slow") != 0 || dash == std::string::npos || dash == 4 || dash > 9) return isbn;
+    const std::string digits = isbn.substr(4, dash - 4);
+    if (digits.find_first_not_of("0123456789") != std::string::npos) return isbn;
+    *ms = std::min(std::strtol(digits.c_str(), nullptr, 10), kSlowCapMs);
+    return isbn.substr(dash + 1);
 }
 
 }  // namespace
@@ -93,11 +110,26 @@ void CatalogueServer::stop() {
     http_.stop();
 }
 
-bool CatalogueServer::pause(int seconds) const {
-    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+void CatalogueServer::setLatency(int minMs, int maxMs) {
+    latencyMinMs_ = minMs;
+    latencyMaxMs_ = std::max(minMs, maxMs);
+}
+
+void CatalogueServer::delay() {
+    if (latencyMaxMs_ <= 0) return;
+    thread_local std::minstd_rand random(std::random_device{}());
+    std::uniform_int_distribution<int> pick(latencyMinMs_, latencyMaxMs_);
+    pauseMs(pick(random));
+}
+
+bool CatalogueServer::pause(int seconds) const { return pauseMs(seconds * 1000L); }
+
+bool CatalogueServer::pauseMs(long milliseconds) const {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (std::chrono::steady_clock::now() < until) {
         if (stopping_) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
+        std::this_thread::sleep_for(std::min(left, std::chrono::milliseconds(50)));
     }
     return !stopping_;
 }
@@ -119,7 +151,10 @@ void CatalogueServer::stall(httplib::Response &res, const std::string &contentTy
 void CatalogueServer::addRoutes() {
     http_.set_pre_routing_handler([this](const httplib::Request &req, httplib::Response &) {
         // The counters' own routes would disturb what they measure.
-        if (req.target.compare(0, 3, "/__") != 0) stats_.record(req.target);
+        if (req.target.compare(0, 3, "/__") != 0) {
+            stats_.record(req.target);
+            delay();
+        }
         return httplib::Server::HandlerResponse::Unhandled;
     });
     // Only fills in bodies for errors that have none yet, such as unknown paths.
@@ -130,36 +165,44 @@ void CatalogueServer::addRoutes() {
             return httplib::Server::HandlerResponse::Handled;
         }));
 
-    http_.Get(R"(/isbn/([^/]+)/)", [this](const httplib::Request &req, httplib::Response &res) { community(req, res); });
-    http_.Get("/BookSearch.aspx", [this](const httplib::Request &req, httplib::Response &res) { search(req, res); });
-    http_.Get("/bookdetail.aspx", [this](const httplib::Request &req, httplib::Response &res) { detail(req, res); });
-    http_.Get(R"(/lpic/([^/]+))", [this](const httplib::Request &req, httplib::Response &res) { cover(req, res); });
+    http_.Get(R"(/isbn/([^/]+)/)", [this](const httplib::Request &req, httplib::Response &res) { community(req.matches[1], res); });
+    http_.Get("/BookSearch.aspx", [this](const httplib::Request &req, httplib::Response &res) { search(req.get_param_value("ISBN"), res); });
+    http_.Get("/bookdetail.aspx", [this](const httplib::Request &req, httplib::Response &res) { detail(rawDetailId(req.target), res); });
+    http_.Get(R"(/lpic/([^/]+))", [this](const httplib::Request &req, httplib::Response &res) { cover(req.matches[1], res); });
+    http_.Get(R"(/busy/(\d{3})/(\d{1,4})(/.*))", [this](const httplib::Request &req, httplib::Response &res) { busy(req, res); });
 
     http_.Get("/__stats", [this](const httplib::Request &req, httplib::Response &res) {
         res.set_content(std::to_string(stats_.countWithPrefix(req.get_param_value("path"))), kText);
     });
     http_.Get("/__reset", [this](const httplib::Request &, httplib::Response &res) {
         stats_.reset();
+        {
+            std::lock_guard<std::mutex> hold(busyMutex_);
+            busyCounts_.clear();
+        }
         res.set_content("ok", kText);
     });
 }
 
-void CatalogueServer::community(const httplib::Request &req, httplib::Response &res) {
-    const std::string isbn = req.matches[1];
+void CatalogueServer::community(const std::string &isbn, httplib::Response &res) {
     if (isbn == "stall") return stall(res, kHtml, PageRenderer::stallHead(), PageRenderer::stallTail(), kStallSeconds);
-    const Book *book = catalogue_.communityBook(isbn);
+    long ms = 0;
+    const std::string real = slowIsbn(isbn, &ms);
+    if (!pauseMs(ms)) return;
+    const Book *book = catalogue_.communityBook(real);
     if (!book) return notFound(res, "/isbn/" + isbn + "/");
     res.set_content(renderer_->communityPage(*book), kHtml);
 }
 
-void CatalogueServer::search(const httplib::Request &req, httplib::Response &res) {
-    const std::string isbn = req.get_param_value("ISBN");
+void CatalogueServer::search(const std::string &isbn, httplib::Response &res) {
     if (isbn == "stall") return stall(res, kHtml, PageRenderer::stallHead(), PageRenderer::stallTail(), kStallSeconds);
-    res.set_content(renderer_->searchPage(isbn, catalogue_.libraryBook(isbn)), kHtml);
+    long ms = 0;
+    const std::string real = slowIsbn(isbn, &ms);
+    if (!pauseMs(ms)) return;
+    res.set_content(renderer_->searchPage(real, catalogue_.libraryBook(real)), kHtml);
 }
 
-void CatalogueServer::detail(const httplib::Request &req, httplib::Response &res) {
-    const std::string raw = rawDetailId(req.target);
+void CatalogueServer::detail(const std::string &raw, httplib::Response &res) {
     if (raw == "stall") return stall(res, kHtml, PageRenderer::stallHead(), PageRenderer::stallTail(), kStallSeconds);
     auto found = catalogue_.detail(raw);
     if (!found.first) found = catalogue_.detail(httplib::detail::decode_url(raw, false));
@@ -167,14 +210,43 @@ void CatalogueServer::detail(const httplib::Request &req, httplib::Response &res
     res.set_content(renderer_->detailPage(*found.first, *found.second), kHtml);
 }
 
-void CatalogueServer::cover(const httplib::Request &req, httplib::Response &res) {
-    const std::string name = req.matches[1];
+void CatalogueServer::cover(const std::string &name, httplib::Response &res) {
     if (name == "stall" || name == "stall.jpg") return stall(res, "image/jpeg", std::string(), "\xFF\xD8\xFF\xD9", kStallSeconds);
     if (name.empty() || name[0] == '.') return notFound(res, "/lpic/" + name);
     std::ifstream in(dataDir_ + "/lpic/" + name, std::ios::binary);
     std::ostringstream bytes;
     if (!in || !(bytes << in.rdbuf())) return notFound(res, "/lpic/" + name);
     res.set_content(bytes.str(), "image/jpeg");
+}
+
+void CatalogueServer::dispatch(const std::string &path, const httplib::Request &req, httplib::Response &res) {
+    static const std::regex communityPath(R"(/isbn/([^/]+)/)");
+    static const std::regex coverPath(R"(/lpic/([^/]+))");
+    std::smatch m;
+    if (std::regex_match(path, m, communityPath)) return community(m[1], res);
+    if (path == "/BookSearch.aspx") return search(req.get_param_value("ISBN"), res);
+    if (path == "/bookdetail.aspx") return detail(rawDetailId(req.target), res);
+    if (std::regex_match(path, m, coverPath)) return cover(m[1], res);
+    notFound(res, path);
+}
+
+void CatalogueServer::busy(const httplib::Request &req, httplib::Response &res) {
+    const int code = std::stoi(req.matches[1]);
+    const long times = std::min(std::stol(req.matches[2]), kBusyTimesCap);
+    if (code < 400 || code > 599) return badRequest(res, "code: 400 to 599");
+    const std::string route = req.matches[3];
+    // Counted per route and query, so each page of a lookup is refused on its own.
+    const std::size_t prefix = 7 + static_cast<std::size_t>(req.matches[1].length() + req.matches[2].length());
+    const std::string key = req.target.substr(std::min(req.target.size(), prefix));
+    long seen = 0;
+    {
+        std::lock_guard<std::mutex> hold(busyMutex_);
+        seen = busyCounts_[key]++;
+    }
+    if (seen >= times) return dispatch(route, req, res);
+    res.status = code;
+    if (code == 429) res.set_header("Retry-After", "1");
+    res.set_content("<!DOCTYPE html>\n<html><body><p>Busy, try again.</p></body></html>\n", kHtml);
 }
 
 void CatalogueServer::addScenarios() {
@@ -214,6 +286,23 @@ void CatalogueServer::addScenarios() {
         if (!intParam(req, "seconds", kStallSeconds, &seconds)) return badRequest(res, "seconds: a number");
         seconds = std::min<long>(seconds, kStallCapSeconds);
         stall(res, kText, "stall begin\n", "stall end\n", static_cast<int>(seconds));
+    });
+
+    http_.Get("/test/trickle", [this](const httplib::Request &req, httplib::Response &res) {
+        long seconds = 0;
+        if (!intParam(req, "seconds", 25, &seconds) || seconds > kTrickleCapSeconds)
+            return badRequest(res, "seconds: 0 to 120");
+        // One line that keeps growing: a byte every half second, no line break.
+        const std::string head = "trickle begin ", tail = "\ntrickle end\n";
+        const std::size_t dots = static_cast<std::size_t>(seconds) * 2;
+        res.set_content_provider(
+            head.size() + dots + tail.size(), kText,
+            [this, head, tail, dots](std::size_t offset, std::size_t, httplib::DataSink &sink) {
+                if (offset < head.size()) return sink.write(head.data() + offset, head.size() - offset);
+                if (offset < head.size() + dots) return pauseMs(500) && sink.write(".", 1);
+                const std::size_t at = offset - head.size() - dots;
+                return sink.write(tail.data() + at, tail.size() - at);
+            });
     });
 
     http_.Get("/test/chinese", [](const httplib::Request &, httplib::Response &res) {

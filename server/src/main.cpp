@@ -1,6 +1,7 @@
 // quillfind-server: local stand-in for the web services the lookup scrapes.
 //
 //   quillfind-server --port N --data DIR [--host 127.0.0.1] [--cover-base URL]
+//                    [--latency MS] [--latency-max MS]
 //
 // Prints "port N" once it listens (N is the real port, also for --port 0),
 // then serves until SIGTERM or SIGINT and exits with status 0.
@@ -27,12 +28,24 @@ struct Options {
     int port = -1;
     std::string data;
     std::string coverBase;
+    int latencyMs = 0;
+    int latencyMaxMs = -1;
 };
 
 [[noreturn]] void usage(const std::string &problem) {
     std::cerr << "quillfind-server: " << problem << "\n"
-              << "usage: quillfind-server --port N --data DIR [--host 127.0.0.1] [--cover-base URL]\n";
+              << "usage: quillfind-server --port N --data DIR [--host 127.0.0.1] [--cover-base URL]\n"
+              << "       [--latency MS] [--latency-max MS]\n";
     std::exit(2);
+}
+
+constexpr int kLatencyCapMs = 60000;
+
+int latencyValue(const std::string &value) {
+    if (value.empty() || value.size() > 5 || value.find_first_not_of("0123456789") != std::string::npos ||
+        std::stoi(value) > kLatencyCapMs)
+        usage("bad latency " + value + " (0 to 60000 ms)");
+    return std::stoi(value);
 }
 
 Options parseOptions(int argc, char **argv) {
@@ -52,12 +65,17 @@ Options parseOptions(int argc, char **argv) {
             o.host = value;
         } else if (arg == "--cover-base") {
             o.coverBase = value;
+        } else if (arg == "--latency") {
+            o.latencyMs = latencyValue(value);
+        } else if (arg == "--latency-max") {
+            o.latencyMaxMs = latencyValue(value);
         } else {
             usage("unknown option " + arg);
         }
     }
     if (o.port < 0) usage("--port is required");
     if (o.data.empty()) usage("--data is required");
+    if (o.latencyMaxMs >= 0 && o.latencyMaxMs < o.latencyMs) usage("--latency-max is below --latency");
     return o;
 }
 
@@ -86,6 +104,7 @@ int main(int argc, char **argv) {
         return 1;
     }
 
+    server->setLatency(options.latencyMs, options.latencyMaxMs < 0 ? options.latencyMs : options.latencyMaxMs);
     const int port = server->bind(options.host, options.port);
     if (port <= 0) {
         std::cerr << "quillfind-server: cannot listen on " << options.host << ":" << options.port << "\n";
