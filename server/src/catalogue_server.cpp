@@ -235,9 +235,8 @@ void CatalogueServer::busy(const httplib::Request &req, httplib::Response &res) 
     const long times = std::min(std::stol(req.matches[2]), kBusyTimesCap);
     if (code < 400 || code > 599) return badRequest(res, "code: 400 to 599");
     const std::string route = req.matches[3];
-    // Counted per route and query, so each page of a lookup is refused on its own.
-    const std::size_t prefix = 7 + static_cast<std::size_t>(req.matches[1].length() + req.matches[2].length());
-    const std::string key = req.target.substr(std::min(req.target.size(), prefix));
+    // Counted per whole target, so each page of a lookup is refused on its own.
+    const std::string &key = req.target;
     long seen = 0;
     {
         std::lock_guard<std::mutex> hold(busyMutex_);
