@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
-#include <regex>
 #include <sstream>
 #include <thread>
 
@@ -220,13 +219,13 @@ void CatalogueServer::cover(const std::string &name, httplib::Response &res) {
 }
 
 void CatalogueServer::dispatch(const std::string &path, const httplib::Request &req, httplib::Response &res) {
-    static const std::regex communityPath(R"(/isbn/([^/]+)/)");
-    static const std::regex coverPath(R"(/lpic/([^/]+))");
-    std::smatch m;
-    if (std::regex_match(path, m, communityPath)) return community(m[1], res);
+    const bool community = path.compare(0, 6, "/isbn/") == 0 && path.size() > 7 && path.back() == '/' &&
+                           path.find('/', 6) == path.size() - 1;
+    const bool cover = path.compare(0, 6, "/lpic/") == 0 && path.size() > 6 && path.find('/', 6) == std::string::npos;
+    if (community) return this->community(path.substr(6, path.size() - 7), res);
     if (path == "/BookSearch.aspx") return search(req.get_param_value("ISBN"), res);
     if (path == "/bookdetail.aspx") return detail(rawDetailId(req.target), res);
-    if (std::regex_match(path, m, coverPath)) return cover(m[1], res);
+    if (cover) return this->cover(path.substr(6), res);
     notFound(res, path);
 }
 
