@@ -1,5 +1,6 @@
 #include "lookup/PageFetcher.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <memory>
@@ -15,8 +16,8 @@ namespace {
 const int kMaxLines = 850;
 // Bounds a body without line breaks, or an endless one.
 const std::size_t kMaxBodyBytes = 4u << 20;
-// How long a server may send nothing before the page is given up; checked
-// once per period, so a stall is noticed after one to two periods.
+// How long a server may send no byte at all before the page is given up;
+// checked once per period, so silence is noticed after one to two periods.
 const std::chrono::seconds kStallLimit(10);
 
 // One page being read on its own thread. WinINet's blocking reads ignore
@@ -26,19 +27,26 @@ class PageTransfer {
 public:
     void Run(const std::string& url);
     void Finish();
-    std::string Wait();
+    PageResult Wait();
 
 private:
     void ReadBody(CHttpFile& file);
-    bool Append(const std::string& line);
+    bool AddLine(std::string line);
+    bool Received(std::size_t bytes);
+    void SetAnswer(PageStatus status, unsigned long httpStatus, int retryAfter);
 
     std::mutex mutex;
     std::condition_variable finished;
-    std::string text;
-    unsigned long progress = 0;
+    PageResult result;
+    unsigned long long bytesSeen = 0;
     bool done = false;
     bool abandoned = false;
 };
+
+PageStatus StatusOf(DWORD code)
+{
+    return code == 200 ? PageStatus::Page : code == 404 ? PageStatus::NotThere : PageStatus::HttpStatus;
+}
 
 void PageTransfer::Run(const std::string& url)
 {
@@ -46,12 +54,17 @@ void PageTransfer::Run(const std::string& url)
     std::unique_ptr<CHttpFile> file;
     try {
         file = session.OpenURL(url, 1, INTERNET_FLAG_TRANSFER_ASCII, nullptr, 0);
-    } catch (const CInternetException&) {
+    } catch (const CInternetException& e) {
+        SetAnswer(e.m_dwError == ERROR_INTERNET_TIMEOUT ? PageStatus::TimedOut : PageStatus::Unreachable, 0, -1);
         session.Close();
         return;
     }
     DWORD status = 0;
-    if (file->QueryInfoStatusCode(status) && status == 200)
+    std::string retryAfter;
+    file->QueryInfoStatusCode(status);
+    file->QueryInfo(HTTP_QUERY_RETRY_AFTER, retryAfter);
+    SetAnswer(StatusOf(status), status, ParseRetryAfter(retryAfter));
+    if (status == 200)
         ReadBody(*file);
     file->Close();
     session.Close();
@@ -60,23 +73,59 @@ void PageTransfer::Run(const std::string& url)
 void PageTransfer::ReadBody(CHttpFile& file)
 {
     std::size_t bodyBytes = 0;
-    std::string line;
-    for (int count = 0; count < kMaxLines; ++count) {
-        if (!file.ReadString(line, kMaxBodyBytes - bodyBytes + 1))
-            return;
-        bodyBytes += line.size() + 1;
-        if (bodyBytes > kMaxBodyBytes || !Append(ConvertCodePage(line, CP_UTF8, kPageCodePage) + "\r\n"))
-            return;
+    std::string pending;
+    std::size_t scanned = 0;
+    int lines = 0;
+    char chunk[4096];
+    while (lines < kMaxLines && bodyBytes < kMaxBodyBytes) {
+        UINT got = file.ReadAvailable(chunk, sizeof(chunk));
+        if (got == 0 || !Received(got))
+            break;
+        std::size_t keep = std::min<std::size_t>(got, kMaxBodyBytes - bodyBytes);
+        bodyBytes += keep;
+        pending.append(chunk, keep);
+        std::size_t start = 0;
+        std::size_t nl;
+        while (lines < kMaxLines && (nl = pending.find('\n', scanned)) != std::string::npos) {
+            if (!AddLine(pending.substr(start, nl - start)))
+                return;
+            ++lines;
+            start = scanned = nl + 1;
+        }
+        pending.erase(0, start);
+        scanned = pending.size();
     }
+    // The last line may have no line break, or be cut at the byte bound.
+    if (lines < kMaxLines && !pending.empty())
+        AddLine(pending);
 }
 
-bool PageTransfer::Append(const std::string& line)
+bool PageTransfer::AddLine(std::string line)
 {
-    // No notify: waking the waiter for every line costs more than the line.
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    std::string converted = ConvertCodePage(line, CP_UTF8, kPageCodePage) + "\r\n";
     std::lock_guard<std::mutex> hold(mutex);
-    text += line;
-    ++progress;
+    result.text += converted;
     return !abandoned;
+}
+
+bool PageTransfer::Received(std::size_t bytes)
+{
+    // No notify: waking the waiter for every chunk costs more than the chunk.
+    std::lock_guard<std::mutex> hold(mutex);
+    bytesSeen += bytes;
+    return !abandoned;
+}
+
+void PageTransfer::SetAnswer(PageStatus status, unsigned long httpStatus, int retryAfter)
+{
+    std::lock_guard<std::mutex> hold(mutex);
+    result.status = status;
+    result.httpStatus = httpStatus;
+    result.retryAfterSeconds = retryAfter;
+    // The status line and headers are bytes too.
+    ++bytesSeen;
 }
 
 void PageTransfer::Finish()
@@ -86,16 +135,18 @@ void PageTransfer::Finish()
     finished.notify_all();
 }
 
-std::string PageTransfer::Wait()
+PageResult PageTransfer::Wait()
 {
     std::unique_lock<std::mutex> hold(mutex);
-    unsigned long seen = ~0ul;
-    while (!finished.wait_for(hold, kStallLimit, [&] { return done; }) && progress != seen)
-        seen = progress;
+    unsigned long long seen = ~0ull;
+    while (!finished.wait_for(hold, kStallLimit, [&] { return done; }) && bytesSeen != seen)
+        seen = bytesSeen;
     abandoned = !done;
-    std::string result = text;
-    TrimRight(result);
-    return result;
+    PageResult answer = result;
+    if (abandoned)
+        answer.status = PageStatus::TimedOut;
+    TrimRight(answer.text);
+    return answer;
 }
 
 // U+FFFD for every surrogate pair: a character outside the basic plane has
@@ -114,7 +165,7 @@ void CollapseSurrogatePairs(std::wstring& text)
 
 }
 
-std::string FetchPage(const std::string& url)
+PageResult FetchPageResult(const std::string& url)
 {
     auto transfer = std::make_shared<PageTransfer>();
     std::thread([transfer, url] {
@@ -126,6 +177,23 @@ std::string FetchPage(const std::string& url)
         transfer->Finish();
     }).detach();
     return transfer->Wait();
+}
+
+PageResult FetchPageRetrying(const std::string& url)
+{
+    PageResult result = FetchPageResult(url);
+    for (int retries = 0;; ++retries) {
+        int delay = RetryDelayMs(result, retries);
+        if (delay < 0)
+            return result;
+        ::Sleep(static_cast<DWORD>(delay));
+        result = FetchPageResult(url);
+    }
+}
+
+std::string FetchPage(const std::string& url)
+{
+    return FetchPageResult(url).text;
 }
 
 std::string ConvertCodePage(const std::string& text, unsigned fromCodePage, unsigned toCodePage)
