@@ -25,19 +25,28 @@ HANDLE Start(LPTHREAD_START_ROUTINE worker, const WorkerContext& prototype)
 
 ConsoleSearch::ConsoleSearch(const SourceConfig& c) : config(c), state(std::make_shared<LookupState>()) {}
 
-std::vector<FoundRow> ConsoleSearch::Run(const std::string& isbn)
+LookupOutcome ConsoleSearch::Run(const std::string& isbn)
 {
     auto sink = std::make_shared<CollectingSink>();
-    WorkerContext prototype{state, sink, config, isbn};
-    HANDLE threads[] = {Start(LibraryWorker, prototype), Start(CommunityWorker, prototype)};
+    auto libraryReport = std::make_shared<SourceReport>();
+    auto communityReport = std::make_shared<SourceReport>();
+    WorkerContext prototype{state, sink, config, isbn, libraryReport};
+    HANDLE threads[2] = {Start(LibraryWorker, prototype), nullptr};
+    prototype.report = communityReport;
+    threads[1] = Start(CommunityWorker, prototype);
     for (HANDLE h : threads) {
         if (h) {
             ::WaitForSingleObject(h, INFINITE);
             ::CloseHandle(h);
         }
     }
-    std::stable_sort(sink->rows.begin(), sink->rows.end(), [](const FoundRow& a, const FoundRow& b) {
+    LookupOutcome outcome;
+    outcome.isbn = isbn;
+    outcome.rows = sink->rows;
+    std::stable_sort(outcome.rows.begin(), outcome.rows.end(), [](const FoundRow& a, const FoundRow& b) {
         return a.source == SourceKind::Library && b.source != SourceKind::Library;
     });
-    return sink->rows;
+    outcome.answers = {{SourceKind::Library, libraryReport->failure},
+                       {SourceKind::Community, communityReport->failure}};
+    return outcome;
 }
