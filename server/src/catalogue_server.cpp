@@ -75,8 +75,10 @@ std::string slowIsbn(const std::string &isbn, long *ms) {
 
 CatalogueServer::CatalogueServer(Catalogue catalogue, std::string dataDir)
     : catalogue_(std::move(catalogue)), dataDir_(std::move(dataDir)) {
-    // Stalled responses each hold a worker; leave room for a test suite's worth.
-    http_.new_task_queue = [] { return new httplib::ThreadPool(64); };
+    // Stalled responses each hold a worker, and so does each kept-alive
+    // connection: leave room for a test suite's worth and for a batch
+    // lookup at 64 jobs, which keeps up to 128 connections open.
+    http_.new_task_queue = [] { return new httplib::ThreadPool(256); };
     // Plain SO_REUSEADDR only: with port sharing, a second server on a busy
     // fixed port would start "successfully" and split the requests.
     http_.set_socket_options([](socket_t sock) {
