@@ -1,8 +1,10 @@
 #include "app/ConsoleSearch.h"
 
 #include <algorithm>
+#include <future>
 
 #include "lookup/LookupWorkers.h"
+#include "lookup/SpareThreads.h"
 
 namespace {
 
@@ -15,12 +17,6 @@ public:
     std::vector<FoundRow> rows;
 };
 
-HANDLE Start(LPTHREAD_START_ROUTINE worker, const WorkerContext& prototype)
-{
-    DWORD id = 0;
-    return StartWorker(worker, std::make_unique<WorkerContext>(prototype), id);
-}
-
 }
 
 ConsoleSearch::ConsoleSearch(const SourceConfig& c) : config(c), state(std::make_shared<LookupState>()) {}
@@ -30,16 +26,17 @@ LookupOutcome ConsoleSearch::Run(const std::string& isbn)
     auto sink = std::make_shared<CollectingSink>();
     auto libraryReport = std::make_shared<SourceReport>();
     auto communityReport = std::make_shared<SourceReport>();
-    WorkerContext prototype{state, sink, config, isbn, libraryReport};
-    HANDLE threads[2] = {Start(LibraryWorker, prototype), nullptr};
-    prototype.report = communityReport;
-    threads[1] = Start(CommunityWorker, prototype);
-    for (HANDLE h : threads) {
-        if (h) {
-            ::WaitForSingleObject(h, INFINITE);
-            ::CloseHandle(h);
-        }
-    }
+    // Thread creation costs more than a small page under Wine: the library's
+    // worker runs here, the community's on a reused thread.
+    auto communityDone = std::make_shared<std::promise<void>>();
+    std::future<void> communityFinished = communityDone->get_future();
+    auto* community = new WorkerContext{state, sink, config, isbn, communityReport};
+    RunOnSpareThread([community, communityDone] {
+        CommunityWorker(community);
+        communityDone->set_value();
+    });
+    LibraryWorker(new WorkerContext{state, sink, config, isbn, libraryReport});
+    communityFinished.wait();
     LookupOutcome outcome;
     outcome.isbn = isbn;
     outcome.rows = sink->rows;

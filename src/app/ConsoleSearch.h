@@ -6,8 +6,9 @@
 #include "lookup/LookupState.h"
 #include "lookup/SourceConfig.h"
 
-// Runs the window's search without a window: both workers on their own
-// threads, waited for, their rows and what each source said collected.
+// Runs the window's search without a window: the community worker on its own
+// thread, the library's on the caller's, their rows and what each source
+// said collected.
 // Run may be called from several threads at once.
 class ConsoleSearch {
 public:

@@ -15,7 +15,8 @@ DWORD RunWorker(LPVOID param, SourceKind source)
         BookRecord record;
         PageFetch fetch = FetchPage;
         if (context->report)
-            fetch = RecordingFetch(FetchPageRetrying, &context->report->failure);
+            fetch = RecordingFetch([](const std::string& url) { return FetchPageRetrying(url, PageCache::Bypass); },
+                                   &context->report->failure);
         if (source == SourceKind::Library)
             LookupLibrary(record, context->isbn, context->config, fetch);
         else

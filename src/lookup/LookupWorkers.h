@@ -21,8 +21,9 @@ struct WorkerContext {
     std::shared_ptr<RowSink> sink;
     SourceConfig config;
     std::string isbn;
-    // Given by callers that report failures: fetches are then retried after a
-    // 429 or 503 and the first failure lands here. Null in the window.
+    // Given by callers that report failures: fetches then bypass WinINet's
+    // cache, are retried after a 429 or 503, and the first failure lands
+    // here. Null in the window.
     std::shared_ptr<SourceReport> report = nullptr;
 };
 

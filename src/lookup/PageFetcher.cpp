@@ -5,11 +5,11 @@
 #include <condition_variable>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"
 #include "lookup/Extraction.h"
+#include "lookup/SpareThreads.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ const std::chrono::seconds kStallLimit(10);
 // may walk away from a stalled read; the thread then finishes on its own.
 class PageTransfer {
 public:
-    void Run(const std::string& url);
+    void Run(const std::string& url, DWORD flags);
     void Finish();
     PageResult Wait();
 
@@ -48,12 +48,12 @@ PageStatus StatusOf(DWORD code)
     return code == 200 ? PageStatus::Page : code == 404 ? PageStatus::NotThere : PageStatus::HttpStatus;
 }
 
-void PageTransfer::Run(const std::string& url)
+void PageTransfer::Run(const std::string& url, DWORD flags)
 {
     CInternetSession session("HttpClient", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
     std::unique_ptr<CHttpFile> file;
     try {
-        file = session.OpenURL(url, 1, INTERNET_FLAG_TRANSFER_ASCII, nullptr, 0);
+        file = session.OpenURL(url, 1, flags, nullptr, 0);
     } catch (const CInternetException& e) {
         SetAnswer(e.m_dwError == ERROR_INTERNET_TIMEOUT ? PageStatus::TimedOut : PageStatus::Unreachable, 0, -1);
         session.Close();
@@ -165,29 +165,32 @@ void CollapseSurrogatePairs(std::wstring& text)
 
 }
 
-PageResult FetchPageResult(const std::string& url)
+PageResult FetchPageResult(const std::string& url, PageCache cache)
 {
+    DWORD flags = INTERNET_FLAG_TRANSFER_ASCII;
+    if (cache == PageCache::Bypass)
+        flags |= INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
     auto transfer = std::make_shared<PageTransfer>();
-    std::thread([transfer, url] {
+    RunOnSpareThread([transfer, url, flags] {
         // Nothing may escape a thread; what was read so far still counts.
         try {
-            transfer->Run(url);
+            transfer->Run(url, flags);
         } catch (...) {
         }
         transfer->Finish();
-    }).detach();
+    });
     return transfer->Wait();
 }
 
-PageResult FetchPageRetrying(const std::string& url)
+PageResult FetchPageRetrying(const std::string& url, PageCache cache)
 {
-    PageResult result = FetchPageResult(url);
+    PageResult result = FetchPageResult(url, cache);
     for (int retries = 0;; ++retries) {
         int delay = RetryDelayMs(result, retries);
         if (delay < 0)
             return result;
         ::Sleep(static_cast<DWORD>(delay));
-        result = FetchPageResult(url);
+        result = FetchPageResult(url, cache);
     }
 }
 
