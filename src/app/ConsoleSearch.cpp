@@ -1,8 +1,8 @@
 #include "app/ConsoleSearch.h"
 
 #include <algorithm>
-#include <future>
 
+#include "lookup/Completion.h"
 #include "lookup/LookupWorkers.h"
 #include "lookup/SpareThreads.h"
 
@@ -28,15 +28,14 @@ LookupOutcome ConsoleSearch::Run(const std::string& isbn)
     auto communityReport = std::make_shared<SourceReport>();
     // Thread creation costs more than a small page under Wine: the library's
     // worker runs here, the community's on a reused thread.
-    auto communityDone = std::make_shared<std::promise<void>>();
-    std::future<void> communityFinished = communityDone->get_future();
+    auto communityDone = std::make_shared<Completion>();
     auto* community = new WorkerContext{state, sink, config, isbn, communityReport};
     RunOnSpareThread([community, communityDone] {
         CommunityWorker(community);
-        communityDone->set_value();
+        communityDone->Set();
     });
     LibraryWorker(new WorkerContext{state, sink, config, isbn, libraryReport});
-    communityFinished.wait();
+    communityDone->Wait();
     LookupOutcome outcome;
     outcome.isbn = isbn;
     outcome.rows = sink->rows;

@@ -1,13 +1,12 @@
 #include "lookup/PageFetcher.h"
 
 #include <algorithm>
-#include <chrono>
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"
+#include "lookup/Completion.h"
 #include "lookup/Extraction.h"
 #include "lookup/SpareThreads.h"
 
@@ -18,7 +17,7 @@ const int kMaxLines = 850;
 const std::size_t kMaxBodyBytes = 4u << 20;
 // How long a server may send no byte at all before the page is given up;
 // checked once per period, so silence is noticed after one to two periods.
-const std::chrono::seconds kStallLimit(10);
+const DWORD kStallLimitMs = 10000;
 
 // One page being read on its own thread. WinINet's blocking reads ignore
 // receive time-outs under some hosts, so the caller waits here instead and
@@ -36,10 +35,9 @@ private:
     void SetAnswer(PageStatus status, unsigned long httpStatus, int retryAfter);
 
     std::mutex mutex;
-    std::condition_variable finished;
+    Completion finished;
     PageResult result;
     unsigned long long bytesSeen = 0;
-    bool done = false;
     bool abandoned = false;
 };
 
@@ -130,17 +128,21 @@ void PageTransfer::SetAnswer(PageStatus status, unsigned long httpStatus, int re
 
 void PageTransfer::Finish()
 {
-    std::lock_guard<std::mutex> hold(mutex);
-    done = true;
-    finished.notify_all();
+    finished.Set();
 }
 
 PageResult PageTransfer::Wait()
 {
-    std::unique_lock<std::mutex> hold(mutex);
     unsigned long long seen = ~0ull;
-    while (!finished.wait_for(hold, kStallLimit, [&] { return done; }) && bytesSeen != seen)
+    bool done = false;
+    for (;;) {
+        done = finished.WaitFor(kStallLimitMs);
+        std::lock_guard<std::mutex> hold(mutex);
+        if (done || bytesSeen == seen)
+            break;
         seen = bytesSeen;
+    }
+    std::lock_guard<std::mutex> hold(mutex);
     abandoned = !done;
     PageResult answer = result;
     if (abandoned)

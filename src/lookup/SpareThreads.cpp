@@ -1,18 +1,17 @@
 #include "lookup/SpareThreads.h"
 
-#include <chrono>
-#include <condition_variable>
 #include <deque>
-#include <mutex>
-#include <thread>
+
+#include <windows.h>
 
 namespace {
 
-const std::chrono::seconds kIdleLimit(5);
+const DWORD kIdleLimitMs = 5000;
 
+// Win32's own lock and condition, for the reason Completion gives.
 struct SparePool {
-    std::mutex mutex;
-    std::condition_variable ready;
+    SRWLOCK lock = SRWLOCK_INIT;
+    CONDITION_VARIABLE ready = CONDITION_VARIABLE_INIT;
     std::deque<std::function<void()>> tasks;
     std::size_t idle = 0;
 };
@@ -25,21 +24,38 @@ SparePool& Pool()
     return *pool;
 }
 
-void Serve(SparePool& pool)
+// False when no task came within the idle limit.
+bool WaitForTask(SparePool& pool)
 {
-    std::unique_lock<std::mutex> hold(pool.mutex);
+    ULONGLONG deadline = ::GetTickCount64() + kIdleLimitMs;
+    while (pool.tasks.empty()) {
+        ULONGLONG now = ::GetTickCount64();
+        if (now >= deadline)
+            return false;
+        ::SleepConditionVariableSRW(&pool.ready, &pool.lock, static_cast<DWORD>(deadline - now), 0);
+    }
+    return true;
+}
+
+DWORD WINAPI Serve(LPVOID)
+{
+    SparePool& pool = Pool();
+    ::AcquireSRWLockExclusive(&pool.lock);
     for (;;) {
         ++pool.idle;
-        bool got = pool.ready.wait_for(hold, kIdleLimit, [&] { return !pool.tasks.empty(); });
+        bool got = WaitForTask(pool);
         --pool.idle;
         if (!got)
-            return;
+            break;
         std::function<void()> task = std::move(pool.tasks.front());
         pool.tasks.pop_front();
-        hold.unlock();
+        ::ReleaseSRWLockExclusive(&pool.lock);
         task();
-        hold.lock();
+        task = nullptr;
+        ::AcquireSRWLockExclusive(&pool.lock);
     }
+    ::ReleaseSRWLockExclusive(&pool.lock);
+    return 0;
 }
 
 }
@@ -47,10 +63,27 @@ void Serve(SparePool& pool)
 void RunOnSpareThread(std::function<void()> task)
 {
     SparePool& pool = Pool();
-    std::lock_guard<std::mutex> hold(pool.mutex);
+    ::AcquireSRWLockExclusive(&pool.lock);
     pool.tasks.push_back(std::move(task));
-    if (pool.idle >= pool.tasks.size())
-        pool.ready.notify_one();
-    else
-        std::thread([&pool] { Serve(pool); }).detach();
+    bool spare = pool.idle >= pool.tasks.size();
+    ::ReleaseSRWLockExclusive(&pool.lock);
+    if (spare) {
+        ::WakeConditionVariable(&pool.ready);
+        return;
+    }
+    HANDLE thread = ::CreateThread(nullptr, 0, Serve, nullptr, 0, nullptr);
+    if (thread) {
+        ::CloseHandle(thread);
+        return;
+    }
+    // No thread to be had: a waiting task runs here rather than never.
+    ::AcquireSRWLockExclusive(&pool.lock);
+    std::function<void()> waiting;
+    if (!pool.tasks.empty() && pool.idle == 0) {
+        waiting = std::move(pool.tasks.back());
+        pool.tasks.pop_back();
+    }
+    ::ReleaseSRWLockExclusive(&pool.lock);
+    if (waiting)
+        waiting();
 }

@@ -4,5 +4,6 @@
 // Runs task on a thread of its own, reusing one that finished an earlier
 // task when there is one: creating a thread costs more than a small page.
 // A thread left idle for a few seconds ends; a task that never returns
-// holds only its own thread. task must not throw.
+// holds only its own thread. When no thread can be made, a waiting task runs
+// on the caller's thread. task must not throw.
 void RunOnSpareThread(std::function<void()> task);
