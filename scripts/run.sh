@@ -8,7 +8,7 @@ build=${QUILL_BUILD:-$root/build}
 port=8936
 
 bash "$root/scripts/setup.sh"
-bash "$root/scripts/build.sh"
+bash "$root/scripts/build.sh" --programs
 
 "$build/native/server/quillfind-server" --port "$port" --data "$root/server/data" >/dev/null &
 server=$!

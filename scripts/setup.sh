@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ make
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix gcc-mingw-w64-x86-64-posix gcc-mingw-w64-i686-posix
   wine wine64
-  googletest libcpp-httplib-dev pkg-config
+  googletest libcpp-httplib-dev pkg-config python3
   clang libclang-rt-14-dev
   xvfb imagemagick fonts-wqy-microhei x11-utils
 )

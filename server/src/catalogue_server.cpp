@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <random>
-#include <regex>
 #include <sstream>
 #include <thread>
 
@@ -76,8 +75,10 @@ std::string slowIsbn(const std::string &isbn, long *ms) {
 
 CatalogueServer::CatalogueServer(Catalogue catalogue, std::string dataDir)
     : catalogue_(std::move(catalogue)), dataDir_(std::move(dataDir)) {
-    // Stalled responses each hold a worker; leave room for a test suite's worth.
-    http_.new_task_queue = [] { return new httplib::ThreadPool(64); };
+    // Stalled responses each hold a worker, and so does each kept-alive
+    // connection: leave room for a test suite's worth and for a batch
+    // lookup at 64 jobs, which keeps up to 128 connections open.
+    http_.new_task_queue = [] { return new httplib::ThreadPool(256); };
     // Plain SO_REUSEADDR only: with port sharing, a second server on a busy
     // fixed port would start "successfully" and split the requests.
     http_.set_socket_options([](socket_t sock) {
@@ -220,13 +221,13 @@ void CatalogueServer::cover(const std::string &name, httplib::Response &res) {
 }
 
 void CatalogueServer::dispatch(const std::string &path, const httplib::Request &req, httplib::Response &res) {
-    static const std::regex communityPath(R"(/isbn/([^/]+)/)");
-    static const std::regex coverPath(R"(/lpic/([^/]+))");
-    std::smatch m;
-    if (std::regex_match(path, m, communityPath)) return community(m[1], res);
+    const bool community = path.compare(0, 6, "/isbn/") == 0 && path.size() > 7 && path.back() == '/' &&
+                           path.find('/', 6) == path.size() - 1;
+    const bool cover = path.compare(0, 6, "/lpic/") == 0 && path.size() > 6 && path.find('/', 6) == std::string::npos;
+    if (community) return this->community(path.substr(6, path.size() - 7), res);
     if (path == "/BookSearch.aspx") return search(req.get_param_value("ISBN"), res);
     if (path == "/bookdetail.aspx") return detail(rawDetailId(req.target), res);
-    if (std::regex_match(path, m, coverPath)) return cover(m[1], res);
+    if (cover) return this->cover(path.substr(6), res);
     notFound(res, path);
 }
 
@@ -235,9 +236,8 @@ void CatalogueServer::busy(const httplib::Request &req, httplib::Response &res) 
     const long times = std::min(std::stol(req.matches[2]), kBusyTimesCap);
     if (code < 400 || code > 599) return badRequest(res, "code: 400 to 599");
     const std::string route = req.matches[3];
-    // Counted per route and query, so each page of a lookup is refused on its own.
-    const std::size_t prefix = 7 + static_cast<std::size_t>(req.matches[1].length() + req.matches[2].length());
-    const std::string key = req.target.substr(std::min(req.target.size(), prefix));
+    // Counted per whole target, so each page of a lookup is refused on its own.
+    const std::string &key = req.target;
     long seen = 0;
     {
         std::lock_guard<std::mutex> hold(busyMutex_);

@@ -2,17 +2,25 @@
 #include <string>
 #include <vector>
 
+#include "app/BatchFormats.h"
 #include "lookup/SourceConfig.h"
+
+enum class ProgressMode { WhenConsole, Always };
 
 // The command line of quillfind-lookup.exe.
 struct ConsoleOptions {
     SourceConfig config;
     bool utf8 = false;
     bool intro = false;
+    bool clean = false;
+    int jobs = 4;
+    OutputFormat format = OutputFormat::Tsv;
+    ProgressMode progress = ProgressMode::WhenConsole;
     std::vector<std::string> isbns;  // empty: read them from standard input
 };
 
-// False on bad usage (an unknown option, or an option without its value).
+// False on bad usage (an unknown option, an option without its value, or a
+// value out of range).
 bool ParseConsoleArgs(const std::vector<std::string>& args, ConsoleOptions& options);
 
 // One ISBN per line; blank lines are skipped and a trailing CR removed.

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "app/ConsoleSearch.h"
+#include "app/LookupOutcome.h"
 
 // One output line: the source, a tab, the ISBN, then slots 0..9 (and the
 // introduction with its line breaks written as "\n" when withIntro), each

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "lookup/Completion.h"
 #include "lookup/LookupWorkers.h"
+#include "lookup/SpareThreads.h"
 
 namespace {
 
@@ -15,29 +17,32 @@ public:
     std::vector<FoundRow> rows;
 };
 
-HANDLE Start(LPTHREAD_START_ROUTINE worker, const WorkerContext& prototype)
-{
-    DWORD id = 0;
-    return StartWorker(worker, std::make_unique<WorkerContext>(prototype), id);
-}
-
 }
 
 ConsoleSearch::ConsoleSearch(const SourceConfig& c) : config(c), state(std::make_shared<LookupState>()) {}
 
-std::vector<FoundRow> ConsoleSearch::Run(const std::string& isbn)
+LookupOutcome ConsoleSearch::Run(const std::string& isbn)
 {
     auto sink = std::make_shared<CollectingSink>();
-    WorkerContext prototype{state, sink, config, isbn};
-    HANDLE threads[] = {Start(LibraryWorker, prototype), Start(CommunityWorker, prototype)};
-    for (HANDLE h : threads) {
-        if (h) {
-            ::WaitForSingleObject(h, INFINITE);
-            ::CloseHandle(h);
-        }
-    }
-    std::stable_sort(sink->rows.begin(), sink->rows.end(), [](const FoundRow& a, const FoundRow& b) {
+    auto libraryReport = std::make_shared<SourceReport>();
+    auto communityReport = std::make_shared<SourceReport>();
+    // Thread creation costs more than a small page under Wine: the library's
+    // worker runs here, the community's on a reused thread.
+    auto communityDone = std::make_shared<Completion>();
+    auto* community = new WorkerContext{state, sink, config, isbn, communityReport};
+    RunOnSpareThread([community, communityDone] {
+        CommunityWorker(community);
+        communityDone->Set();
+    });
+    LibraryWorker(new WorkerContext{state, sink, config, isbn, libraryReport});
+    communityDone->Wait();
+    LookupOutcome outcome;
+    outcome.isbn = isbn;
+    outcome.rows = sink->rows;
+    std::stable_sort(outcome.rows.begin(), outcome.rows.end(), [](const FoundRow& a, const FoundRow& b) {
         return a.source == SourceKind::Library && b.source != SourceKind::Library;
     });
-    return sink->rows;
+    outcome.answers = {{SourceKind::Library, libraryReport->failure},
+                       {SourceKind::Community, communityReport->failure}};
+    return outcome;
 }

@@ -1,24 +1,20 @@
 #pragma once
 #include <memory>
 #include <string>
-#include <vector>
 
+#include "app/LookupOutcome.h"
 #include "lookup/LookupState.h"
-#include "lookup/RowSink.h"
 #include "lookup/SourceConfig.h"
 
-struct FoundRow {
-    SourceKind source;
-    std::vector<std::string> texts;  // the ISBN, then slots 0..10
-};
-
-// Runs the window's search without a window: both workers on their own
-// threads, waited for, their rows collected.
+// Runs the window's search without a window: the community worker on its own
+// thread, the library's on the caller's, their rows and what each source
+// said collected.
+// Run may be called from several threads at once.
 class ConsoleSearch {
 public:
     explicit ConsoleSearch(const SourceConfig& config);
     // Rows in a fixed order, library before community, so output is stable.
-    std::vector<FoundRow> Run(const std::string& isbn);
+    LookupOutcome Run(const std::string& isbn);
 
 private:
     SourceConfig config;

@@ -1,27 +1,31 @@
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
 
+#include "app/BatchFormats.h"
+#include "app/BatchRunner.h"
 #include "app/ConsoleOptions.h"
 #include "app/ConsoleOutput.h"
 #include "app/ConsoleSearch.h"
+#include "app/IsbnCleaning.h"
+#include "app/ProgressLine.h"
 #include "framework/CodePage.h"
+#include "framework/InternetSession.h"
 
 namespace {
 
-std::string ReadAllInput()
-{
-    std::string input;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof(buffer), stdin)) > 0)
-        input.append(buffer, n);
-    return input;
-}
+// Longer lines are cut here: no ISBN is anywhere near it, and a file
+// without line breaks must not fill memory.
+const std::size_t kMaxLineBytes = 1024;
 
-std::string ToOutput(const std::string& text, bool utf8)
+std::string ToUtf8(const std::string& text)
 {
-    return utf8 ? WideToMultiByte(MultiByteToWide(text), CP_UTF8) : text;
+    return WideToMultiByte(MultiByteToWide(text), CP_UTF8);
 }
 
 void Write(FILE* stream, const std::string& text)
@@ -29,21 +33,178 @@ void Write(FILE* stream, const std::string& text)
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-int LookUpAll(const ConsoleOptions& options)
+LookupOutcome OutcomeInUtf8(LookupOutcome outcome)
 {
-    ConsoleSearch search(options.config);
-    int status = 0;
-    for (const std::string& isbn : options.isbns) {
-        std::vector<FoundRow> rows = search.Run(isbn);
-        for (const FoundRow& row : rows)
-            Write(stdout, ToOutput(FormatRow(row, options.intro), options.utf8) + "\n");
+    outcome.isbn = ToUtf8(outcome.isbn);
+    for (FoundRow& row : outcome.rows)
+        for (std::string& text : row.texts)
+            text = ToUtf8(text);
+    return outcome;
+}
+
+// The next non-blank line of standard input, without its line break.
+bool ReadIsbnLine(std::string& line, bool utf8)
+{
+    for (;;) {
+        line.clear();
+        int c;
+        while ((c = std::getc(stdin)) != EOF && c != '\n')
+            if (line.size() < kMaxLineBytes)
+                line += static_cast<char>(c);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty()) {
+            if (utf8)
+                line = Cp936FromUtf8(line);
+            return true;
+        }
+        if (c == EOF)
+            return false;
+    }
+}
+
+// Non-blank lines of standard input when it is a file, read once and
+// rewound; 0 for a pipe or a console, whose length is not known.
+std::size_t CountInputLines()
+{
+    struct _stat64 info;
+    if (_fstat64(_fileno(stdin), &info) != 0 || !(info.st_mode & _S_IFREG))
+        return 0;
+    std::size_t count = 0;
+    std::string line;
+    while (ReadIsbnLine(line, false))
+        ++count;
+    std::clearerr(stdin);
+    return std::fseek(stdin, 0, SEEK_SET) == 0 ? count : 0;
+}
+
+bool StderrIsConsole()
+{
+    return ::GetFileType(::GetStdHandle(STD_ERROR_HANDLE)) == FILE_TYPE_CHAR;
+}
+
+// Writes rows to standard output and reports to standard error, and the
+// progress line, which on a console is redrawn in place.
+class ConsoleWriter {
+public:
+    ConsoleWriter(const ConsoleOptions& o, bool inPlace) : options(o), inPlace(inPlace) {}
+
+    void Emit(const LookupOutcome& outcome)
+    {
+        LookupOutcome shown = options.utf8 ? OutcomeInUtf8(outcome) : outcome;
+        std::string report = FormatReport(shown);
+        std::lock_guard<std::mutex> hold(lock);
+        Write(stdout, FormatOutcome(shown, options.format, options.intro));
         std::fflush(stdout);
-        if (rows.empty()) {
-            Write(stderr, "not found: " + ToOutput(isbn, options.utf8) + "\n");
-            status = 1;
+        if (!report.empty()) {
+            ClearProgress();
+            Write(stderr, report);
         }
     }
-    return status;
+
+    void Progress(const std::string& line, bool last)
+    {
+        std::lock_guard<std::mutex> hold(lock);
+        ClearProgress();
+        Write(stderr, line + (inPlace && !last ? "" : "\n"));
+        shownWidth = inPlace && !last ? line.size() : 0;
+    }
+
+private:
+    void ClearProgress()
+    {
+        if (shownWidth)
+            Write(stderr, "\r" + std::string(shownWidth, ' ') + "\r");
+        shownWidth = 0;
+    }
+
+    const ConsoleOptions& options;
+    const bool inPlace;
+    std::mutex lock;
+    std::size_t shownWidth = 0;
+};
+
+// Calls tick once a second on its own thread until destroyed.
+class Ticker {
+public:
+    explicit Ticker(std::function<void()> tick) : thread([this, tick] { Loop(tick); }) {}
+    ~Ticker()
+    {
+        {
+            std::lock_guard<std::mutex> hold(mutex);
+            stopped = true;
+        }
+        wake.notify_all();
+        thread.join();
+    }
+
+private:
+    void Loop(const std::function<void()>& tick)
+    {
+        std::unique_lock<std::mutex> hold(mutex);
+        while (!wake.wait_for(hold, std::chrono::seconds(1), [this] { return stopped; })) {
+            hold.unlock();
+            tick();
+            hold.lock();
+        }
+    }
+
+    std::mutex mutex;
+    std::condition_variable wake;
+    bool stopped = false;
+    std::thread thread;
+};
+
+int ExitStatus(const BatchCounts& counts)
+{
+    return counts.failed ? 3 : counts.notFound ? 1 : 0;
+}
+
+int LookUpAll(const ConsoleOptions& options)
+{
+    // Each ISBN in flight holds up to two connections to a server.
+    SetMaxConnectionsPerServer(2 * options.jobs + 2);
+    ConsoleSearch search(options.config);
+    BatchRunner::LookUp lookUp = [&](const std::string& text) {
+        LookupOutcome outcome;
+        std::string isbn = text;
+        if (options.clean && !CleanIsbn(text, &isbn)) {
+            outcome.isbn = text;
+            outcome.invalid = true;
+            return outcome;
+        }
+        return search.Run(isbn);
+    };
+    bool console = StderrIsConsole();
+    bool showProgress = console || options.progress == ProgressMode::Always;
+    ConsoleWriter writer(options, console);
+    BatchRunner runner(options.jobs, lookUp, [&](const LookupOutcome& o) { writer.Emit(o); });
+
+    std::size_t total = options.isbns.empty() ? (showProgress ? CountInputLines() : 0) : options.isbns.size();
+    std::size_t nextArg = 0;
+    BatchRunner::NextIsbn next = [&](std::string& isbn) {
+        if (options.isbns.empty())
+            return ReadIsbnLine(isbn, options.utf8);
+        if (nextArg == options.isbns.size())
+            return false;
+        isbn = options.isbns[nextArg++];
+        return true;
+    };
+    Write(stdout, FormatHeader(options.format, options.intro));
+    auto start = std::chrono::steady_clock::now();
+    auto progressLine = [&] {
+        double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        return FormatProgress(runner.Counts(), total, seconds);
+    };
+    {
+        std::unique_ptr<Ticker> ticker;
+        if (showProgress)
+            ticker = std::make_unique<Ticker>([&] { writer.Progress(progressLine(), false); });
+        runner.Run(next);
+    }
+    if (showProgress)
+        writer.Progress(progressLine(), true);
+    return ExitStatus(runner.Counts());
 }
 
 }
@@ -61,12 +222,6 @@ int wmain(int argc, wchar_t** argv)
     if (!ParseConsoleArgs(args, options)) {
         Write(stderr, kConsoleUsage);
         return 2;
-    }
-    if (options.isbns.empty()) {
-        std::string input = ReadAllInput();
-        if (options.utf8)
-            input = Cp936FromUtf8(input);
-        options.isbns = SplitIsbnLines(input);
     }
     return LookUpAll(options);
 }

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "framework/CodePage.h"
+
 CHttpFile::CHttpFile(InternetHandle h) : request(std::move(h)) {}
 
 BOOL CHttpFile::QueryInfoStatusCode(DWORD& status) const
@@ -10,6 +12,16 @@ BOOL CHttpFile::QueryInfoStatusCode(DWORD& status) const
     DWORD size = sizeof(status);
     return ::HttpQueryInfoW(request.GetSafeHandle(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
                             nullptr);
+}
+
+BOOL CHttpFile::QueryInfo(DWORD infoLevel, std::string& value) const
+{
+    wchar_t text[256];
+    DWORD size = sizeof(text);
+    if (!::HttpQueryInfoW(request.Get(), infoLevel, text, &size, nullptr))
+        return FALSE;
+    value = WideToMultiByte(std::wstring(text, size / sizeof(wchar_t)));
+    return TRUE;
 }
 
 bool CHttpFile::Fill()
@@ -66,6 +78,28 @@ UINT CHttpFile::Read(void* out, UINT count)
         copied += take;
     }
     return copied;
+}
+
+UINT CHttpFile::ReadAvailable(void* out, UINT count)
+{
+    if (next == buffered) {
+        DWORD available = 0;
+        if (!request || !::InternetQueryDataAvailable(request.Get(), &available, 0, 0) || available == 0)
+            return 0;
+        next = 0;
+        buffered = 0;
+        DWORD got = 0;
+        DWORD want = available < sizeof(buffer) ? available : sizeof(buffer);
+        if (!::InternetReadFile(request.Get(), buffer, want, &got))
+            return 0;
+        buffered = got;
+    }
+    DWORD take = buffered - next;
+    if (take > count)
+        take = count;
+    std::memcpy(out, buffer + next, take);
+    next += take;
+    return take;
 }
 
 void CHttpFile::Close()

@@ -10,11 +10,17 @@ public:
     explicit CHttpFile(InternetHandle request);
 
     BOOL QueryInfoStatusCode(DWORD& status) const;
+    // A response header as text, such as HTTP_QUERY_RETRY_AFTER. FALSE when absent.
+    BOOL QueryInfo(DWORD infoLevel, std::string& value) const;
     // The next line without its line break. A line longer than maxBytes is
     // returned cut at maxBytes. FALSE when no data is left or the read fails.
     BOOL ReadString(std::string& line, std::size_t maxBytes = static_cast<std::size_t>(-1));
     // Up to count bytes; 0 at the end of the data or on a failed read.
     UINT Read(void* buffer, UINT count);
+    // Waits until some data has arrived and returns up to count bytes of it,
+    // so a slow server's bytes are seen as they come; 0 at the end of the
+    // data or on a failed read.
+    UINT ReadAvailable(void* buffer, UINT count);
     void Close();
 
 private:

@@ -39,3 +39,10 @@ void CInternetSession::Close()
 {
     session.Destroy();
 }
+
+BOOL SetMaxConnectionsPerServer(DWORD connections)
+{
+    return ::InternetSetOptionW(nullptr, INTERNET_OPTION_MAX_CONNS_PER_SERVER, &connections, sizeof(connections)) &&
+           ::InternetSetOptionW(nullptr, INTERNET_OPTION_MAX_CONNS_PER_1_0_SERVER, &connections,
+                                sizeof(connections));
+}

@@ -21,3 +21,7 @@ public:
 private:
     InternetHandle session;
 };
+
+// Raises the process-wide limit of connections to one server, which
+// otherwise holds parallel requests to the same host to a few at a time.
+BOOL SetMaxConnectionsPerServer(DWORD connections);

@@ -14,10 +14,14 @@ DWORD RunWorker(LPVOID param, SourceKind source)
     // Nothing may unwind out of a thread procedure.
     try {
         BookRecord record;
+        PageFetch fetch = FetchPage;
+        if (context->report)
+            fetch = RecordingFetch([](const std::string& url) { return FetchPageRetrying(url, PageCache::Bypass); },
+                                   &context->report->failure);
         if (source == SourceKind::Library)
-            LookupLibrary(record, context->isbn, context->config, FetchPage);
+            LookupLibrary(record, context->isbn, context->config, fetch);
         else
-            LookupCommunity(record, context->isbn, context->config, FetchPage);
+            LookupCommunity(record, context->isbn, context->config, fetch);
         PublishRecord(*context->state, source, context->isbn, record, *context->sink);
     } catch (...) {
         AfxTraceCaught(source == SourceKind::Library ? "library worker" : "community worker");

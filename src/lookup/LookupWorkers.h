@@ -8,6 +8,12 @@
 #include "lookup/RowSink.h"
 #include "lookup/SourceConfig.h"
 
+// Why a source could not answer ("unreachable", "timed out", "HTTP 503");
+// empty when it answered, with the book or without.
+struct SourceReport {
+    std::string failure;
+};
+
 // Everything one worker uses. Each worker owns its own copy, so a worker
 // that outlives its window or its search still holds valid state.
 struct WorkerContext {
@@ -15,6 +21,10 @@ struct WorkerContext {
     std::shared_ptr<RowSink> sink;
     SourceConfig config;
     std::string isbn;
+    // Given by callers that report failures: fetches then bypass WinINet's
+    // cache, are retried after a 429 or 503, and the first failure lands
+    // here. Null in the window.
+    std::shared_ptr<SourceReport> report = nullptr;
 };
 
 // Thread procedures; each takes ownership of a heap WorkerContext.

@@ -1,57 +1,68 @@
 #include "lookup/PageFetcher.h"
 
-#include <chrono>
-#include <condition_variable>
+#include <algorithm>
 #include <memory>
 #include <mutex>
-#include <thread>
 
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"
+#include "lookup/Completion.h"
 #include "lookup/Extraction.h"
+#include "lookup/SpareThreads.h"
 
 namespace {
 
 const int kMaxLines = 850;
 // Bounds a body without line breaks, or an endless one.
 const std::size_t kMaxBodyBytes = 4u << 20;
-// How long a server may send nothing before the page is given up; checked
-// once per period, so a stall is noticed after one to two periods.
-const std::chrono::seconds kStallLimit(10);
+// How long a server may send no byte at all before the page is given up;
+// checked once per period, so silence is noticed after one to two periods.
+const DWORD kStallLimitMs = 10000;
 
 // One page being read on its own thread. WinINet's blocking reads ignore
 // receive time-outs under some hosts, so the caller waits here instead and
 // may walk away from a stalled read; the thread then finishes on its own.
 class PageTransfer {
 public:
-    void Run(const std::string& url);
+    void Run(const std::string& url, DWORD flags);
     void Finish();
-    std::string Wait();
+    PageResult Wait();
 
 private:
     void ReadBody(CHttpFile& file);
-    bool Append(const std::string& line);
+    bool AddLine(std::string line);
+    bool Received(std::size_t bytes);
+    void SetAnswer(PageStatus status, unsigned long httpStatus, int retryAfter);
 
     std::mutex mutex;
-    std::condition_variable finished;
-    std::string text;
-    unsigned long progress = 0;
-    bool done = false;
+    Completion finished;
+    PageResult result;
+    unsigned long long bytesSeen = 0;
     bool abandoned = false;
 };
 
-void PageTransfer::Run(const std::string& url)
+PageStatus StatusOf(DWORD code)
+{
+    return code == 200 ? PageStatus::Page : code == 404 ? PageStatus::NotThere : PageStatus::HttpStatus;
+}
+
+void PageTransfer::Run(const std::string& url, DWORD flags)
 {
     CInternetSession session("HttpClient", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
     std::unique_ptr<CHttpFile> file;
     try {
-        file = session.OpenURL(url, 1, INTERNET_FLAG_TRANSFER_ASCII, nullptr, 0);
-    } catch (const CInternetException&) {
+        file = session.OpenURL(url, 1, flags, nullptr, 0);
+    } catch (const CInternetException& e) {
+        SetAnswer(e.m_dwError == ERROR_INTERNET_TIMEOUT ? PageStatus::TimedOut : PageStatus::Unreachable, 0, -1);
         session.Close();
         return;
     }
     DWORD status = 0;
-    if (file->QueryInfoStatusCode(status) && status == 200)
+    std::string retryAfter;
+    file->QueryInfoStatusCode(status);
+    file->QueryInfo(HTTP_QUERY_RETRY_AFTER, retryAfter);
+    SetAnswer(StatusOf(status), status, ParseRetryAfter(retryAfter));
+    if (status == 200)
         ReadBody(*file);
     file->Close();
     session.Close();
@@ -60,42 +71,84 @@ void PageTransfer::Run(const std::string& url)
 void PageTransfer::ReadBody(CHttpFile& file)
 {
     std::size_t bodyBytes = 0;
-    std::string line;
-    for (int count = 0; count < kMaxLines; ++count) {
-        if (!file.ReadString(line, kMaxBodyBytes - bodyBytes + 1))
-            return;
-        bodyBytes += line.size() + 1;
-        if (bodyBytes > kMaxBodyBytes || !Append(ConvertCodePage(line, CP_UTF8, kPageCodePage) + "\r\n"))
-            return;
+    std::string pending;
+    std::size_t scanned = 0;
+    int lines = 0;
+    char chunk[4096];
+    while (lines < kMaxLines && bodyBytes < kMaxBodyBytes) {
+        UINT got = file.ReadAvailable(chunk, sizeof(chunk));
+        if (got == 0 || !Received(got))
+            break;
+        std::size_t keep = std::min<std::size_t>(got, kMaxBodyBytes - bodyBytes);
+        bodyBytes += keep;
+        pending.append(chunk, keep);
+        std::size_t start = 0;
+        std::size_t nl;
+        while (lines < kMaxLines && (nl = pending.find('\n', scanned)) != std::string::npos) {
+            if (!AddLine(pending.substr(start, nl - start)))
+                return;
+            ++lines;
+            start = scanned = nl + 1;
+        }
+        pending.erase(0, start);
+        scanned = pending.size();
     }
+    // The last line may have no line break, or be cut at the byte bound.
+    if (lines < kMaxLines && !pending.empty())
+        AddLine(pending);
 }
 
-bool PageTransfer::Append(const std::string& line)
+bool PageTransfer::AddLine(std::string line)
 {
-    // No notify: waking the waiter for every line costs more than the line.
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    std::string converted = ConvertCodePage(line, CP_UTF8, kPageCodePage) + "\r\n";
     std::lock_guard<std::mutex> hold(mutex);
-    text += line;
-    ++progress;
+    result.text += converted;
     return !abandoned;
+}
+
+bool PageTransfer::Received(std::size_t bytes)
+{
+    // No notify: waking the waiter for every chunk costs more than the chunk.
+    std::lock_guard<std::mutex> hold(mutex);
+    bytesSeen += bytes;
+    return !abandoned;
+}
+
+void PageTransfer::SetAnswer(PageStatus status, unsigned long httpStatus, int retryAfter)
+{
+    std::lock_guard<std::mutex> hold(mutex);
+    result.status = status;
+    result.httpStatus = httpStatus;
+    result.retryAfterSeconds = retryAfter;
+    // The status line and headers are bytes too.
+    ++bytesSeen;
 }
 
 void PageTransfer::Finish()
 {
-    std::lock_guard<std::mutex> hold(mutex);
-    done = true;
-    finished.notify_all();
+    finished.Set();
 }
 
-std::string PageTransfer::Wait()
+PageResult PageTransfer::Wait()
 {
-    std::unique_lock<std::mutex> hold(mutex);
-    unsigned long seen = ~0ul;
-    while (!finished.wait_for(hold, kStallLimit, [&] { return done; }) && progress != seen)
-        seen = progress;
+    unsigned long long seen = ~0ull;
+    bool done = false;
+    for (;;) {
+        done = finished.WaitFor(kStallLimitMs);
+        std::lock_guard<std::mutex> hold(mutex);
+        if (done || bytesSeen == seen)
+            break;
+        seen = bytesSeen;
+    }
+    std::lock_guard<std::mutex> hold(mutex);
     abandoned = !done;
-    std::string result = text;
-    TrimRight(result);
-    return result;
+    PageResult answer = result;
+    if (abandoned)
+        answer.status = PageStatus::TimedOut;
+    TrimRight(answer.text);
+    return answer;
 }
 
 // U+FFFD for every surrogate pair: a character outside the basic plane has
@@ -114,18 +167,38 @@ void CollapseSurrogatePairs(std::wstring& text)
 
 }
 
-std::string FetchPage(const std::string& url)
+PageResult FetchPageResult(const std::string& url, PageCache cache)
 {
+    DWORD flags = INTERNET_FLAG_TRANSFER_ASCII;
+    if (cache == PageCache::Bypass)
+        flags |= INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
     auto transfer = std::make_shared<PageTransfer>();
-    std::thread([transfer, url] {
+    RunOnSpareThread([transfer, url, flags] {
         // Nothing may escape a thread; what was read so far still counts.
         try {
-            transfer->Run(url);
+            transfer->Run(url, flags);
         } catch (...) {
         }
         transfer->Finish();
-    }).detach();
+    });
     return transfer->Wait();
+}
+
+PageResult FetchPageRetrying(const std::string& url, PageCache cache)
+{
+    PageResult result = FetchPageResult(url, cache);
+    for (int retries = 0;; ++retries) {
+        int delay = RetryDelayMs(result, retries);
+        if (delay < 0)
+            return result;
+        ::Sleep(static_cast<DWORD>(delay));
+        result = FetchPageResult(url, cache);
+    }
+}
+
+std::string FetchPage(const std::string& url)
+{
+    return FetchPageResult(url).text;
 }
 
 std::string ConvertCodePage(const std::string& text, unsigned fromCodePage, unsigned toCodePage)

@@ -73,13 +73,90 @@ TEST(ConsoleLookup, FirstHitOnlyEmptyTitleDeepMarkersAndUnknownBook)
     EXPECT_EQ("not found: 9787777777777\nnot found: 9787999999999\nnot found: 9780000000000\n", r.err);
 }
 
-TEST(ConsoleLookup, DeadServerFindsNothingAndExitsWithOne)
+TEST(ConsoleLookup, DeadServerIsAFailureAndExitsWithThree)
 {
     std::string dead = DeadServerBase();
     ChildResult r = RunChild(std::string("\"") + QUILL_LOOKUP_EXE + "\"" + Urls(dead) + " 9787111111111");
+    EXPECT_EQ(3u, r.exitCode);
+    EXPECT_EQ("", r.out);
+    EXPECT_EQ("failed: 9787111111111 library unreachable\nfailed: 9787111111111 community unreachable\n", r.err);
+}
+
+TEST(ConsoleLookup, BusySourceIsRetriedAndAnUnreachableOneReported)
+{
+    std::string base = TestServerBase();
+    ChildResult r = RunChild(std::string("\"") + QUILL_LOOKUP_EXE + "\" --utf8 --library " + base +
+                             "/busy/503/1 --community " + DeadServerBase() + " 9787111111111");
+    EXPECT_EQ(3u, r.exitCode);
+    EXPECT_EQ(BothLibraryRow(), r.out);
+    EXPECT_EQ("failed: 9787111111111 community unreachable\n", r.err);
+    EXPECT_EQ(2, ServerRequestCount("/busy/503/1/BookSearch.aspx?ISBN=9787111111111"));
+}
+
+TEST(ConsoleLookup, EachSourcesStatusAsJsonLinesWithProgress)
+{
+    ChildResult r = Lookup("--format jsonl --progress --jobs 4 9787111111111 stall 9780000000000");
+    EXPECT_EQ(3u, r.exitCode);
+    std::string expected[] = {
+        "{\"isbn\":\"9787111111111\",\"source\":\"library\",\"status\":\"found\",\"fields\":{\"classification\":",
+        "{\"isbn\":\"9787111111111\",\"source\":\"community\",\"status\":\"found\",\"fields\":{\"classification\":",
+        "{\"isbn\":\"stall\",\"source\":\"library\",\"status\":\"failed\",\"error\":\"timed out\"}\n",
+        "{\"isbn\":\"stall\",\"source\":\"community\",\"status\":\"failed\",\"error\":\"timed out\"}\n",
+        "{\"isbn\":\"9780000000000\",\"source\":\"library\",\"status\":\"not-found\"}\n",
+        "{\"isbn\":\"9780000000000\",\"source\":\"community\",\"status\":\"not-found\"}\n",
+    };
+    std::size_t at = 0;
+    for (const std::string& line : expected) {
+        EXPECT_EQ(at, r.out.find(line, at)) << line << "\n" << r.out;
+        at = r.out.find('\n', at) + 1;
+    }
+    EXPECT_EQ(r.out.size(), at);
+    EXPECT_NE(std::string::npos, r.err.find("failed: stall library timed out\nfailed: stall community timed out\n"));
+    EXPECT_NE(std::string::npos, r.err.find("not found: 9780000000000\n"));
+    // Plain progress lines while the stall lasts, and a last one.
+    EXPECT_NE(std::string::npos, r.err.find("1/3 ISBN, 2 rows, 0 not found, 0 failed, ")) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("3/3 ISBN, 2 rows, 1 not found, 1 failed, ")) << r.err;
+}
+
+TEST(ConsoleLookup, CsvForASpreadsheet)
+{
+    ChildResult r = Lookup("--format csv 9787111111111");
+    EXPECT_EQ(0u, r.exitCode);
+    EXPECT_EQ(0u, r.out.find("\xEF\xBB\xBF来源,条形码,分类号,书名,著译者,出版处,页数,开本,版期,版次,单价,图片网址\r\n"
+                             "library,9787111111111,TP311.5,Practical Test Engineering 实用测试工程,"
+                             "\"Alice Zhang, 李明著\",Quill Press 羽笔出版社,321,16开,2008.06,2,45.00,\r\n"
+                             "community,9787111111111,,"))
+        << r.out;
+}
+
+TEST(ConsoleLookup, ResultsStreamInInputOrderWhileInputIsOpen)
+{
+    bool answeredEarly = false;
+    ChildResult r = RunChildStreaming(std::string("\"") + QUILL_LOOKUP_EXE + "\"" + Urls(TestServerBase()) +
+                                          " --utf8 --jobs 8",
+                                      "slow1500-9787333333333\n9787222222222\n9787555555555\n",
+                                      "9787444444444\n", &answeredEarly);
+    EXPECT_TRUE(answeredEarly);
+    EXPECT_EQ(1u, r.exitCode);
+    std::size_t slow = r.out.find("library\tslow1500-9787333333333\t");
+    std::size_t red = r.out.find("community\t9787222222222\t");
+    std::size_t third = r.out.find("community\t9787555555555\t");
+    EXPECT_EQ(0u, slow) << r.out;
+    EXPECT_LT(slow, red);
+    EXPECT_LT(red, third);
+    EXPECT_NE(std::string::npos, third);
+    EXPECT_EQ("not found: 9787444444444\n", r.err);
+}
+
+TEST(ConsoleLookup, CleanChecksIsbnsBeforeSearching)
+{
+    int searchedBefore = ServerRequestCount("/isbn/9787111111111/");
+    ChildResult r = Lookup("--clean", "978 7 02 000220 7\n9787111111111\n0-8044-2957-x\n");
     EXPECT_EQ(1u, r.exitCode);
     EXPECT_EQ("", r.out);
-    EXPECT_EQ("not found: 9787111111111\n", r.err);
+    EXPECT_EQ("not found: 9787020002207\ninvalid: 9787111111111\nnot found: 080442957X\n", r.err);
+    EXPECT_EQ(searchedBefore, ServerRequestCount("/isbn/9787111111111/"));
+    EXPECT_EQ(1, ServerRequestCount("/isbn/080442957X/"));
 }
 
 TEST(ConsoleLookup, IsbnsFromStandardInput)
