@@ -6,6 +6,7 @@
 
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"
+#include "framework/Trace.h"
 #include "lookup/Completion.h"
 #include "lookup/Extraction.h"
 #include "lookup/SpareThreads.h"
@@ -178,6 +179,7 @@ PageResult FetchPageResult(const std::string& url, PageCache cache)
         try {
             transfer->Run(url, flags);
         } catch (...) {
+            AfxTraceCaught("page fetch");
         }
         transfer->Finish();
     });
