@@ -18,7 +18,7 @@ BOOL CHttpFile::QueryInfo(DWORD infoLevel, std::string& value) const
 {
     wchar_t text[256];
     DWORD size = sizeof(text);
-    if (!::HttpQueryInfoW(request.Get(), infoLevel, text, &size, nullptr))
+    if (!::HttpQueryInfoW(request.GetSafeHandle(), infoLevel, text, &size, nullptr))
         return FALSE;
     value = WideToMultiByte(std::wstring(text, size / sizeof(wchar_t)));
     return TRUE;
@@ -84,13 +84,13 @@ UINT CHttpFile::ReadAvailable(void* out, UINT count)
 {
     if (next == buffered) {
         DWORD available = 0;
-        if (!request || !::InternetQueryDataAvailable(request.Get(), &available, 0, 0) || available == 0)
+        if (!request || !::InternetQueryDataAvailable(request.GetSafeHandle(), &available, 0, 0) || available == 0)
             return 0;
         next = 0;
         buffered = 0;
         DWORD got = 0;
         DWORD want = available < sizeof(buffer) ? available : sizeof(buffer);
-        if (!::InternetReadFile(request.Get(), buffer, want, &got))
+        if (!::InternetReadFile(request.GetSafeHandle(), buffer, want, &got))
             return 0;
         buffered = got;
     }
