@@ -1,0 +1,6 @@
+# Tests of the Win32-free part of the owner-drawn menu.
+quill_add_test(menu_pure_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ItemLayoutTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GlyphColumnTest.cpp
+  LIBS quill_menu_pure)
