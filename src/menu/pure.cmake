@@ -3,6 +3,12 @@ add_library(quill_menu_pure STATIC
   ${CMAKE_CURRENT_LIST_DIR}/CheckMarkShape.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ClassicLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FlatLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlyphColour.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GlyphColumn.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/ItemText.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/ItemText.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MenuTemplate.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MnemonicMatch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PlatformLook.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ShortcutColumn.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ToolBarTemplate.cpp)
 target_include_directories(quill_menu_pure PUBLIC ${PROJECT_SOURCE_DIR}/src)
