@@ -8,6 +8,7 @@ add_library(quill_framework_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ClientDC.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataExchange.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DC.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DCView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Font.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HeaderCtrl.cpp
