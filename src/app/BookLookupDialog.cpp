@@ -81,12 +81,9 @@ void BookLookupDialog::SetUpToolTips()
 {
     toolTips.Create(this, 0);
     toolTips.Activate(TRUE);
-    toolTips.AddTool(&resultsList, Cp936FromUtf8("单击右键可把图书信息复制到Execl!"));
-    CWnd isbnBox;
-    isbnBox.Attach(GetDlgItem(IDC_ISBN_EDIT));
-    toolTips.AddTool(&isbnBox, Cp936FromUtf8("用条码枪扫描图书的ISBN条形码，系统自动搜索"));
-    isbnBox.Detach();
-    toolTips.AddTool(&helpLink, Cp936FromUtf8("在线帮助"));
+    toolTips.AddTool(resultsList, Cp936FromUtf8("单击右键可把图书信息复制到Execl!"));
+    toolTips.AddTool(GetDlgItem(IDC_ISBN_EDIT), Cp936FromUtf8("用条码枪扫描图书的ISBN条形码，系统自动搜索"));
+    toolTips.AddTool(helpLink, Cp936FromUtf8("在线帮助"));
     toolTips.SetTipTextColor(RGB(0, 0, 255));
     toolTips.SetDelayTime(TTDT_AUTOMATIC, 150);
 }
@@ -129,12 +126,12 @@ void BookLookupDialog::OnPaint()
 {
     if (::IsIconic(m_hWnd)) {
         CPaintDC dc(m_hWnd);
-        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHandle()), 0);
         RECT rect;
         GetClientRect(&rect);
         int x = (rect.right - rect.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
         int y = (rect.bottom - rect.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-        ::DrawIcon(dc.GetSafeHdc(), x, y, icon);
+        ::DrawIcon(dc.GetSafeHandle(), x, y, icon);
         return;
     }
     // After the default paint, whose background erase would cover the picture.
@@ -217,7 +214,7 @@ void BookLookupDialog::DrawCover()
     RECT rect;
     ::GetClientRect(frame, &rect);
     CClientDC dc(frame);
-    cover.Draw(dc.GetSafeHdc(), rect);
+    cover.Draw(dc.GetSafeHandle(), rect);
 }
 
 void BookLookupDialog::ShowCopyMenu(NMHDR*, LRESULT* result)
@@ -227,7 +224,7 @@ void BookLookupDialog::ShowCopyMenu(NMHDR*, LRESULT* result)
     POINT cursor{};
     ::GetCursorPos(&cursor);
     menu.AppendMenu(MF_STRING, ID_COPY_ROW, Cp936FromUtf8("复制"));
-    menu.TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x + kMenuOffsetX, cursor.y, this);
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x + kMenuOffsetX, cursor.y, *this);
     *result = 0;
 }
 

@@ -2,11 +2,12 @@
 #include <windows.h>
 
 #include "framework/Bitmap.h"
+#include "framework/DC.h"
 #include "framework/DCView.h"
 
 // Buffers the drawing of one menu item: a memory context whose coordinates
 // are the target's, put on the target in one copy when it is destroyed.
-class OffscreenDC : public DCView {
+class OffscreenDC : public CDC {
 public:
     OffscreenDC(DCView target, const RECT& rect);
     ~OffscreenDC();

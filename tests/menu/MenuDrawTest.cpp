@@ -81,9 +81,9 @@ protected:
     void SetUp() override
     {
         menu.CreatePopupMenu();
-        ::AppendMenuW(menu.m_hMenu, MF_STRING, kRadioId, L"radio");
+        ::AppendMenuW(menu.GetSafeHandle(), MF_STRING, kRadioId, L"radio");
         radioMark = ::CreateBitmap(8, 8, 1, 1, nullptr);
-        ::SetMenuItemBitmaps(menu.m_hMenu, kRadioId, MF_BYCOMMAND, nullptr, radioMark);
+        ::SetMenuItemBitmaps(menu.GetSafeHandle(), kRadioId, MF_BYCOMMAND, nullptr, radioMark);
         records[kSeparator].flags = MF_SEPARATOR;
         records[kText].SetText(L"&Open\tCtrl+O");
         records[kGlyph].SetText(L"Save");
@@ -110,7 +110,7 @@ protected:
         item.itemID = kind == kRadio ? kRadioId : 0;
         item.itemAction = ODA_DRAWENTIRE;
         item.itemState = state;
-        item.hwndItem = reinterpret_cast<HWND>(menu.m_hMenu);
+        item.hwndItem = reinterpret_cast<HWND>(menu.GetSafeHandle());
         item.hDC = canvas.dc;
         item.rcItem = { 0, 0, 160, height };
         item.itemData = reinterpret_cast<ULONG_PTR>(&records[kind]);

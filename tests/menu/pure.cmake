@@ -3,4 +3,6 @@ quill_add_test(menu_pure_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ItemLayoutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GlyphColumnTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MenuPureTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MenuTemplateTest.cpp
   LIBS quill_menu_pure)

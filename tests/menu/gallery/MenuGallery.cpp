@@ -38,11 +38,11 @@ void RegisterGlyphs()
 std::vector<Item> MeasuredItems(GlyphMenu& level)
 {
     std::vector<Item> items;
-    for (int position = 0; position < ::GetMenuItemCount(level.m_hMenu); ++position) {
+    for (int position = 0; position < ::GetMenuItemCount(level.GetSafeHandle()); ++position) {
         MENUITEMINFOW info{};
         info.cbSize = sizeof info;
         info.fMask = MIIM_DATA | MIIM_ID | MIIM_STATE;
-        ::GetMenuItemInfoW(level.m_hMenu, position, TRUE, &info);
+        ::GetMenuItemInfoW(level.GetSafeHandle(), position, TRUE, &info);
         Item item;
         item.id = info.wID;
         item.data = info.dwItemData;
@@ -105,7 +105,7 @@ bool DrawGallery(GlyphMenu& level, const std::vector<Item>& items, const std::st
     for (const Item& item : items) {
         for (int column = 0; column < 2; ++column) {
             DRAWITEMSTRUCT draw{ ODT_MENU, 0, item.id, ODA_DRAWENTIRE, item.state | (column ? ODS_SELECTED : 0u) };
-            draw.hwndItem = reinterpret_cast<HWND>(level.m_hMenu);
+            draw.hwndItem = reinterpret_cast<HWND>(level.GetSafeHandle());
             draw.hDC = dc;
             const int left = column * (width + kGap);
             draw.rcItem = { left, top, left + width, top + item.size.cy };
@@ -133,7 +133,7 @@ bool DrawLook(const char* theme, const std::string& path, HBITMAP bulletMark)
     GlyphMenu menu;
     bool drawn = false;
     if (menu.LoadMenu(IDM_GALLERY)) {
-        HMENU popup = ::GetSubMenu(menu.m_hMenu, 0);
+        HMENU popup = ::GetSubMenu(menu.GetSafeHandle(), 0);
         // A checked-state bitmap of its own makes the item a radio item.
         ::SetMenuItemBitmaps(popup, ID_GALLERY_LARGE, MF_BYCOMMAND, nullptr, bulletMark);
         auto* level = dynamic_cast<GlyphMenu*>(CMenu::FromHandlePermanent(popup));
