@@ -8,6 +8,7 @@
 #include "menu/GlyphColour.h"
 #include "menu/GlyphMenu.h"
 #include "menu/ItemDrawing.h"
+#include "menu/MenuFontDC.h"
 #include "menu/OffscreenDC.h"
 
 namespace {
@@ -48,16 +49,6 @@ FlatColours FlatColoursFor(bool selected)
     if (!themed && !selected)
         colours.grayedText = BlendToWhite(colours.grayedText, 0.4);
     return colours;
-}
-
-CFont MenuFont()
-{
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    CFont font;
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        font.CreateFontIndirect(&metrics.lfMenuFont);
-    return font;
 }
 
 void DrawImage(const FlatItem& item, int image, POINT at)
@@ -152,7 +143,7 @@ void GlyphMenu::DrawFlatItem(LPDRAWITEMSTRUCT draw)
     std::optional<ScopedSelect> selectFont;
     if (item.states.grayed && selectDisabledFlat == 0) {
         buffer.emplace(DCView(draw->hDC), draw->rcItem);
-        menuFont = MenuFont();
+        menuFont = MenuFontDC::MenuFont();
         selectFont.emplace(buffer->GetSafeHandle(), menuFont);
     }
     item.dc = buffer ? DCView(*buffer) : DCView(draw->hDC);

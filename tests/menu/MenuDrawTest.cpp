@@ -178,6 +178,9 @@ TEST_F(MenuDraw, ClassicLook)
     Draw(kGlyph, ODS_CHECKED, 19);  // lightened, sunken cell
     ExpectPixels(canvas, { { 2, 2, BlendToWhite(bg, 0.6) }, { 0, 0, dark }, { 19, 18, light } }, "checked glyph");
 
+    Draw(kGlyph, ODS_GRAYED, 19);  // the square embossed: shadow, highlight one pixel down-right
+    ExpectPixels(canvas, { { 6, 6, dark }, { 9, 9, dark }, { 10, 10, light }, { 3, 3, bg } }, "disabled glyph");
+
     Draw(kText, ODS_CHECKED, 19);  // check box at (1, 2), mark at (5, 6)
     ExpectPixels(canvas, { { 3, 4, BlendToWhite(bg, 0.6) }, { 5, 8, Sys(COLOR_MENUTEXT) },
                            { 11, 6, Sys(COLOR_MENUTEXT) }, { 11, 5, BlendToWhite(bg, 0.6) } },
