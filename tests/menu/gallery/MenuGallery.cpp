@@ -124,8 +124,13 @@ bool DrawGallery(GlyphMenu& level, const std::vector<Item>& items, const std::st
     return written;
 }
 
-bool DrawLook(const char* theme, const std::string& path, HBITMAP bulletMark)
+bool DrawLook(const char* theme, const std::string& path, HBITMAP bulletMark, COLORREF menuColour)
 {
+    // Wine's menu colour is white, on which the classic look's lightened
+    // and embossed parts vanish; the picture uses the classic scheme's.
+    int index = COLOR_MENU;
+    const COLORREF oldMenuColour = ::GetSysColor(index);
+    ::SetSysColors(1, &index, &menuColour);
     XpFacts facts(theme);
     SystemFacts::Install(&facts);
     GlyphMenu::RedetectPlatformLook();
@@ -140,6 +145,7 @@ bool DrawLook(const char* theme, const std::string& path, HBITMAP bulletMark)
         drawn = level && DrawGallery(*level, MeasuredItems(*level), path);
     }
     SystemFacts::Install(nullptr);
+    ::SetSysColors(1, &index, &oldMenuColour);
     return drawn;
 }
 
@@ -154,8 +160,8 @@ int main(int argc, char** argv)
     const std::string dir = argv[1];
     HBITMAP bulletMark = ::CreateBitmap(8, 8, 1, 1, nullptr);
     // Flat first: its glyphs get their faded and shadow variants.
-    const bool ok = DrawLook(kLunaTheme, dir + "/flat.bmp", bulletMark) &&
-                    DrawLook(kClassicTheme, dir + "/classic.bmp", bulletMark);
+    const bool ok = DrawLook(kLunaTheme, dir + "/flat.bmp", bulletMark, ::GetSysColor(COLOR_MENU)) &&
+                    DrawLook(kClassicTheme, dir + "/classic.bmp", bulletMark, RGB(212, 208, 200));
     ::DeleteObject(bulletMark);
     if (!ok)
         std::fprintf(stderr, "menu_gallery: could not draw the menu\n");
