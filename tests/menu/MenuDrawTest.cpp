@@ -1,5 +1,6 @@
-#include <functional>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -262,6 +263,40 @@ TEST_F(MenuDraw, FlatGrayedItemIsNeverSelected)
         for (int y = 0; y < 21; ++y)
             grey += canvas.At(x, y) == Sys(COLOR_GRAYTEXT);
     EXPECT_GT(grey, 10);
+}
+
+int CountRecords(HENHMETAFILE metafile, DWORD type)
+{
+    auto countType = [](HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM data) -> int {
+        auto* counter = reinterpret_cast<std::pair<DWORD, int>*>(data);
+        counter->second += record->iType == counter->first;
+        return 1;
+    };
+    std::pair<DWORD, int> counter{ type, 0 };
+    ::EnumEnhMetaFile(nullptr, metafile, countType, &counter, nullptr);
+    return counter.second;
+}
+
+TEST_F(MenuDraw, FlatGrayedItemReachesTheTargetInOneCopy)
+{
+    UseLook(kLunaTheme);
+    HDC recorder = ::CreateEnhMetaFileW(canvas.dc, nullptr, nullptr, nullptr);
+    DRAWITEMSTRUCT item = Item(kText, ODS_GRAYED, 22);
+    item.hDC = recorder;
+    item.rcItem = { 0, 30, 160, 52 };
+    menu.DrawItem(&item);
+    HENHMETAFILE metafile = ::CloseEnhMetaFile(recorder);
+    EXPECT_EQ(1, CountRecords(metafile, EMR_BITBLT));
+    EXPECT_EQ(0, CountRecords(metafile, EMR_EXTTEXTOUTW));
+    ::DeleteEnhMetaFile(metafile);
+
+    // In place: the buffer's coordinates are the target's.
+    Canvas tall(160, 60);
+    item.hDC = tall.dc;
+    menu.DrawItem(&item);
+    EXPECT_EQ(0u, tall.At(100, 29));
+    EXPECT_EQ(Sys(COLOR_WINDOW), tall.At(100, 31));
+    EXPECT_EQ(Sys(COLOR_BTNFACE), tall.At(5, 51));
 }
 
 TEST_F(MenuDraw, GdiObjectsUnchangedOverManyDraws)
