@@ -46,4 +46,5 @@ harness() {
 harness page_scan    "tests/fuzz/PageScanFuzz.cpp src/lookup/Extraction.cpp src/lookup/CommunitySource.cpp src/lookup/LibrarySource.cpp src/lookup/PageUrls.cpp" tests/fuzz/corpus/page_scan
 harness headings     "tests/fuzz/HeadingsFuzz.cpp src/listctrl/HeadingSpec.cpp" tests/fuzz/corpus/headings
 harness column_state "tests/fuzz/ColumnStateFuzz.cpp src/listctrl/ColumnState.cpp src/framework/Archive.cpp src/framework/MemFile.cpp src/framework/ProfileBinary.cpp" tests/fuzz/corpus/column_state
+harness menu_template "tests/fuzz/MenuTemplateFuzz.cpp src/menu/MenuTemplate.cpp" tests/fuzz/corpus/menu_template
 exit $status

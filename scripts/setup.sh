@@ -8,7 +8,7 @@ packages=(
   wine wine64
   googletest libcpp-httplib-dev pkg-config
   clang libclang-rt-14-dev
-  xvfb imagemagick fonts-wqy-zenhei x11-utils
+  xvfb imagemagick fonts-wqy-microhei x11-utils
 )
 missing=()
 for p in "${packages[@]}"; do
