@@ -127,6 +127,29 @@ void DrawFlatBackground(const FlatItem& item)
     item.dc.FillSolidRect(&bar, item.colours.bar);
 }
 
+// A grayed item is drawn off the screen and put there in one copy; the
+// buffer needs the menu's font, which the item's context already has.
+struct GrayedBuffer {
+    GrayedBuffer(HDC target, const RECT& rect)
+        : dc(DCView(target), rect), font(MenuFontDC::MenuFont()), selectFont(dc.GetSafeHandle(), font)
+    {
+    }
+
+    OffscreenDC dc;
+    CFont font;
+    ScopedSelect selectFont;
+};
+
+void TakeFlatGlyph(FlatItem& item, const GlyphItemRecord& record)
+{
+    const int ownImages = record.glyphImages ? record.glyphImages->GetImageCount() : 0;
+    const bool sharedVariants =
+        record.sharedGlyphIndex >= 0 && GlyphMenu::HasGlyphVariants(record.sharedGlyphIndex);
+    item.glyph = ChooseFlatGlyph({ record.glyphId, record.glyphIndex, record.sharedGlyphIndex },
+                                 GlyphMenu::flatGlyphVariants != 0, ownImages, sharedVariants);
+    item.list = item.glyph.source == GlyphSource::Shared ? &GlyphMenu::sharedGlyphList : record.glyphImages.get();
+}
+
 }  // namespace
 
 void GlyphMenu::DrawFlatItem(LPDRAWITEMSTRUCT draw)
@@ -136,17 +159,10 @@ void GlyphMenu::DrawFlatItem(LPDRAWITEMSTRUCT draw)
     item.rect = draw->rcItem;
     item.states = StatesOf(*draw, selectDisabledFlat != 0);
     item.colours = FlatColoursFor(item.states.selected);
-    // A grayed item is drawn off the screen and put there in one copy; the
-    // buffer needs the menu's font, which the item's context already has.
-    std::optional<OffscreenDC> buffer;
-    CFont menuFont;
-    std::optional<ScopedSelect> selectFont;
-    if (item.states.grayed && selectDisabledFlat == 0) {
-        buffer.emplace(DCView(draw->hDC), draw->rcItem);
-        menuFont = MenuFontDC::MenuFont();
-        selectFont.emplace(buffer->GetSafeHandle(), menuFont);
-    }
-    item.dc = buffer ? DCView(*buffer) : DCView(draw->hDC);
+    std::optional<GrayedBuffer> buffer;
+    if (item.states.grayed && selectDisabledFlat == 0)
+        buffer.emplace(draw->hDC, draw->rcItem);
+    item.dc = buffer ? DCView(buffer->dc) : DCView(draw->hDC);
     const std::wstring wholeText = record.GetWideText();
     const ItemText text = SplitItemText(wholeText);
     item.layout = LayOutFlatItem(ToMenuRect(draw->rcItem), glyphWidth, glyphHeight, flatGlyphVariants != 0,
@@ -155,11 +171,7 @@ void GlyphMenu::DrawFlatItem(LPDRAWITEMSTRUCT draw)
         DrawFlatSeparator(item);
         return;
     }
-    const int ownImages = record.glyphImages ? record.glyphImages->GetImageCount() : 0;
-    const bool sharedVariants = record.sharedGlyphIndex >= 0 && HasGlyphVariants(record.sharedGlyphIndex);
-    item.glyph = ChooseFlatGlyph({ record.glyphId, record.glyphIndex, record.sharedGlyphIndex }, flatGlyphVariants != 0,
-                                 ownImages, sharedVariants);
-    item.list = item.glyph.source == GlyphSource::Shared ? &sharedGlyphList : record.glyphImages.get();
+    TakeFlatGlyph(item, record);
     item.kind = ClassifyGlyphColumn(item.glyph.hasGlyph, item.states, checkSelectedId, checkNormalId);
 
     DrawFlatBackground(item);
