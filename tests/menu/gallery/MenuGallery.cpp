@@ -55,10 +55,22 @@ std::vector<Item> MeasuredItems(GlyphMenu& level)
     return items;
 }
 
+BITMAPINFOHEADER Header(int width, int height, WORD bits)
+{
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = width;
+    header.biHeight = height;
+    header.biPlanes = 1;
+    header.biBitCount = bits;
+    header.biCompression = BI_RGB;
+    return header;
+}
+
 bool WriteBitmap(const std::string& path, const BYTE* pixels, int width, int height)
 {
     const int stride = (width * 3 + 3) & ~3;
-    BITMAPINFOHEADER info{ sizeof info, width, height, 1, 24, BI_RGB };
+    BITMAPINFOHEADER info = Header(width, height, 24);
     info.biSizeImage = stride * height;
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42;
@@ -90,7 +102,7 @@ bool DrawGallery(GlyphMenu& level, const std::vector<Item>& items, const std::st
     const int canvasWidth = 2 * width + kGap;
     HDC dc = ::CreateCompatibleDC(nullptr);
     BITMAPINFO info{};
-    info.bmiHeader = { sizeof(BITMAPINFOHEADER), canvasWidth, -height, 1, 32, BI_RGB };
+    info.bmiHeader = Header(canvasWidth, -height, 32);
     void* bits = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ oldBitmap = ::SelectObject(dc, bitmap);
@@ -104,7 +116,11 @@ bool DrawGallery(GlyphMenu& level, const std::vector<Item>& items, const std::st
     int top = 0;
     for (const Item& item : items) {
         for (int column = 0; column < 2; ++column) {
-            DRAWITEMSTRUCT draw{ ODT_MENU, 0, item.id, ODA_DRAWENTIRE, item.state | (column ? ODS_SELECTED : 0u) };
+            DRAWITEMSTRUCT draw{};
+            draw.CtlType = ODT_MENU;
+            draw.itemID = item.id;
+            draw.itemAction = ODA_DRAWENTIRE;
+            draw.itemState = item.state | (column ? ODS_SELECTED : 0u);
             draw.hwndItem = reinterpret_cast<HWND>(level.GetSafeHandle());
             draw.hDC = dc;
             const int left = column * (width + kGap);
