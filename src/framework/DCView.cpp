@@ -62,6 +62,30 @@ void DCView::DrawFocusRect(const RECT* rect) const
     ::DrawFocusRect(dc, rect);
 }
 
+void DCView::FillSolidRect(const RECT* rect, COLORREF color) const
+{
+    COLORREF old = ::SetBkColor(dc, color);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, rect, nullptr, 0, nullptr);
+    ::SetBkColor(dc, old);
+}
+
+BOOL DCView::DrawEdge(RECT* rect, UINT edge, UINT flags) const
+{
+    return ::DrawEdge(dc, rect, edge, flags);
+}
+
+BOOL DCView::Ellipse(int left, int top, int right, int bottom) const
+{
+    return ::Ellipse(dc, left, top, right, bottom);
+}
+
+POINT DCView::SetWindowOrg(int x, int y) const
+{
+    POINT previous{};
+    ::SetWindowOrgEx(dc, x, y, &previous);
+    return previous;
+}
+
 BOOL DCView::BitBlt(int x, int y, int width, int height, DCView source, int sourceX, int sourceY, DWORD rop) const
 {
     return ::BitBlt(dc, x, y, width, height, source.dc, sourceX, sourceY, rop);

@@ -25,6 +25,11 @@ public:
     // A one-pixel frame: topLeft on the top and left edges, bottomRight on the others.
     void Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight) const;
     void DrawFocusRect(const RECT* rect) const;
+    // A plain fill that makes no brush.
+    void FillSolidRect(const RECT* rect, COLORREF color) const;
+    BOOL DrawEdge(RECT* rect, UINT edge, UINT flags) const;
+    BOOL Ellipse(int left, int top, int right, int bottom) const;
+    POINT SetWindowOrg(int x, int y) const;
     BOOL BitBlt(int x, int y, int width, int height, DCView source, int sourceX, int sourceY, DWORD rop) const;
     COLORREF GetPixel(int x, int y) const;
     // text is code page 936.

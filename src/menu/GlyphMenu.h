@@ -93,6 +93,7 @@ public:
     void DrawClassicItem(LPDRAWITEMSTRUCT item);
     void DrawFlatItem(LPDRAWITEMSTRUCT item);
     void DrawClassicCheckBox(HDC dc, const RECT& rect, bool selected, bool bullet);
+    static void DrawFlatCheckBox(HDC dc, const RECT& rect, bool bullet, COLORREF frame);
     static void StrokeCheckMark(HDC dc, int x, int y, COLORREF colour);
     static void DrawBullet(HDC dc, int x, int y, COLORREF colour);
 

@@ -3,9 +3,7 @@
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
-namespace {
-
-CFont MenuFont()
+CFont MenuFontDC::MenuFont()
 {
     NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
@@ -14,8 +12,6 @@ CFont MenuFont()
         font.CreateFontIndirect(&metrics.lfMenuFont);
     return font;
 }
-
-}  // namespace
 
 MenuFontDC::MenuFontDC(bool selectMenuFont) : dc(ReferenceWindow())
 {

@@ -22,6 +22,8 @@ public:
     int TextWidth(const std::wstring& text) const;
 
     static HWND ReferenceWindow();
+    // The system's menu font; none when the metrics cannot be read.
+    static CFont MenuFont();
 
 private:
     CFont font;

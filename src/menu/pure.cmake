@@ -1,6 +1,11 @@
 # Win32-free part of the owner-drawn menu, built natively and for Windows.
 add_library(quill_menu_pure STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/CheckMarkShape.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ClassicLayout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/FlatLayout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GlyphColour.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GlyphColumn.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ItemText.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MenuTemplate.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MnemonicMatch.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PlatformLook.cpp
