@@ -4,3 +4,14 @@ BOOL CBitmap::CreateCompatibleBitmap(HDC dc, int width, int height)
 {
     return Replace(::CreateCompatibleBitmap(dc, width, height));
 }
+
+BOOL CBitmap::CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits)
+{
+    void* ignored = nullptr;
+    return Replace(::CreateDIBSection(dc, info, usage, bits ? bits : &ignored, nullptr, 0));
+}
+
+BOOL CBitmap::LoadBitmap(HINSTANCE module, const wchar_t* name)
+{
+    return Replace(::LoadBitmapW(module, name));
+}

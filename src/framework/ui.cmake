@@ -11,14 +11,19 @@ add_library(quill_framework_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Font.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HeaderCtrl.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ImageList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListCtrl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemDC.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PaintDC.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RegKey.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Resource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Rgn.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScopedSelect.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SysColorBitmap.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SystemFacts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolTipCtrl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WinApp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowCreationHook.cpp
