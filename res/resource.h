@@ -4,6 +4,8 @@
 #define IDS_ABOUTBOX        101
 #define IDD_QUILLFIND_DIALOG 102
 #define IDR_MAINFRAME       128
+// The hyperlink labels load it by this number (HyperLinkLabel::kHandCursorId).
+#define IDC_HAND_CURSOR     136
 #define IDI_SEARCH          137
 
 #define IDC_RESULT_LIST     1000

@@ -7,7 +7,10 @@ set -eu
 prefix=$1
 mode=${2:-headless}
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-[ -f "$prefix/.quill-$mode" ] && exit 0
+here=$(cd "$(dirname "$0")" && pwd)
+fonts="$here/cjk-fonts.reg.txt"
+# A display prefix is brought up to date when the font mapping changes.
+[ -f "$prefix/.quill-$mode" ] && { [ "$mode" = headless ] || [ "$prefix/.quill-$mode" -nt "$fonts" ]; } && exit 0
 mkdir -p "$prefix"
 wineboot -i >/dev/null 2>&1
 if [ "$mode" = headless ]; then
@@ -16,9 +19,8 @@ if [ "$mode" = headless ]; then
   # which makes the tests' GDI object counts wander.
   wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d 0 /f >/dev/null 2>&1
 else
-  here=$(cd "$(dirname "$0")" && pwd)
   # regedit wants the file in UTF-16; the repository keeps it in UTF-8.
-  iconv -f utf-8 -t utf-16 "$here/cjk-fonts.reg.txt" >"$prefix/cjk-fonts.reg"
+  iconv -f utf-8 -t utf-16 "$fonts" >"$prefix/cjk-fonts.reg"
   wine regedit "$(winepath -w "$prefix/cjk-fonts.reg")" >/dev/null 2>&1
 fi
 wineserver -w

@@ -1,5 +1,6 @@
 #include "app/BookLookupDialog.h"
 
+#include "app/AboutDialog.h"
 #include "app/ListRowSink.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/ClientDC.h"
@@ -7,6 +8,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
 #include "framework/PaintDC.h"
+#include "framework/WinApp.h"
 #include "lookup/LookupWorkers.h"
 #include "present/Clipboard.h"
 #include "present/CoverDownloader.h"
@@ -28,9 +30,17 @@ const char kNoSelection[] = "没有选定书目!\n";
 const char kHeadings[] = "条形码,120;分类号,80;书名,150;著译者,60;出版处,120;页数,80;开本,80;版期,80;版次,80;单价,80;图片网址,20";
 const DWORD kListStyles = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_ONECLICKACTIVATE;
 
+// The product's web site, behind both links.
+const char kProductSite[] = "https://quillfind.example";
+const char kHelpPath[] = "/quillfind";
+const COLORREF kLinkColor = RGB(0, 0, 255);
+const COLORREF kVisitedColor = RGB(255, 0, 0);
+const COLORREF kHoverColor = RGB(125, 125, 0);
+
 }
 
 BEGIN_MESSAGE_MAP(BookLookupDialog, CDialog)
+    ON_WM_SYSCOMMAND()
     ON_WM_PAINT()
     ON_WM_QUERYDRAGICON()
     ON_WM_DESTROY()
@@ -70,6 +80,8 @@ BOOL BookLookupDialog::OnInitDialog()
     resultsList.SetExtendedStyle(kListStyles);
     resultsList.CreateColumns(Cp936FromUtf8(kHeadings));
     resultsList.LoadColumnState();
+    AddAboutItem();
+    SetUpLinks();
     EnableToolTips(TRUE);
     SetUpToolTips();
     SetIcon(icon, TRUE);
@@ -77,16 +89,32 @@ BOOL BookLookupDialog::OnInitDialog()
     return TRUE;
 }
 
+void BookLookupDialog::AddAboutItem()
+{
+    MenuView systemMenu = GetSystemMenu(FALSE);
+    if (!systemMenu)
+        return;
+    std::string about = AfxLoadString(IDS_ABOUTBOX);
+    if (about.empty())
+        return;
+    systemMenu.AppendMenu(MF_SEPARATOR);
+    systemMenu.AppendMenu(MF_STRING, IDM_ABOUTBOX, about);
+}
+
+void BookLookupDialog::SetUpLinks()
+{
+    const std::string site = kProductSite;
+    creditLink.SetLink(site, kLinkColor, kVisitedColor, kHoverColor, TRUE);
+    helpLink.SetLink(site + kHelpPath, kLinkColor, kVisitedColor, kHoverColor, TRUE);
+}
+
 void BookLookupDialog::SetUpToolTips()
 {
     toolTips.Create(this, 0);
     toolTips.Activate(TRUE);
-    toolTips.AddTool(&resultsList, Cp936FromUtf8("单击右键可把图书信息复制到Execl!"));
-    CWnd isbnBox;
-    isbnBox.Attach(GetDlgItem(IDC_ISBN_EDIT));
-    toolTips.AddTool(&isbnBox, Cp936FromUtf8("用条码枪扫描图书的ISBN条形码，系统自动搜索"));
-    isbnBox.Detach();
-    toolTips.AddTool(&helpLink, Cp936FromUtf8("在线帮助"));
+    toolTips.AddTool(resultsList, Cp936FromUtf8("单击右键可把图书信息复制到Execl!"));
+    toolTips.AddTool(GetDlgItem(IDC_ISBN_EDIT), Cp936FromUtf8("用条码枪扫描图书的ISBN条形码，系统自动搜索"));
+    toolTips.AddTool(helpLink, Cp936FromUtf8("在线帮助"));
     toolTips.SetTipTextColor(RGB(0, 0, 255));
     toolTips.SetDelayTime(TTDT_AUTOMATIC, 150);
 }
@@ -102,6 +130,16 @@ BOOL BookLookupDialog::PreTranslateMessage(MSG* msg)
         msg->wParam = VK_TAB;
     }
     return CDialog::PreTranslateMessage(msg);
+}
+
+void BookLookupDialog::OnSysCommand(UINT command, LPARAM lParam)
+{
+    if ((command & 0xFFF0) != IDM_ABOUTBOX) {
+        CDialog::OnSysCommand(command, lParam);
+        return;
+    }
+    AboutDialog about;
+    about.DoModal();
 }
 
 void BookLookupDialog::StartSearch()
@@ -129,12 +167,12 @@ void BookLookupDialog::OnPaint()
 {
     if (::IsIconic(m_hWnd)) {
         CPaintDC dc(m_hWnd);
-        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+        SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHandle()), 0);
         RECT rect;
         GetClientRect(&rect);
         int x = (rect.right - rect.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
         int y = (rect.bottom - rect.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
-        ::DrawIcon(dc.GetSafeHdc(), x, y, icon);
+        ::DrawIcon(dc.GetSafeHandle(), x, y, icon);
         return;
     }
     // After the default paint, whose background erase would cover the picture.
@@ -217,7 +255,7 @@ void BookLookupDialog::DrawCover()
     RECT rect;
     ::GetClientRect(frame, &rect);
     CClientDC dc(frame);
-    cover.Draw(dc.GetSafeHdc(), rect);
+    cover.Draw(dc.GetSafeHandle(), rect);
 }
 
 void BookLookupDialog::ShowCopyMenu(NMHDR*, LRESULT* result)
@@ -227,7 +265,7 @@ void BookLookupDialog::ShowCopyMenu(NMHDR*, LRESULT* result)
     POINT cursor{};
     ::GetCursorPos(&cursor);
     menu.AppendMenu(MF_STRING, ID_COPY_ROW, Cp936FromUtf8("复制"));
-    menu.TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x + kMenuOffsetX, cursor.y, this);
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x + kMenuOffsetX, cursor.y, *this);
     *result = 0;
 }
 

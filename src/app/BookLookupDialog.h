@@ -2,11 +2,11 @@
 #include <memory>
 #include <string>
 
+#include "controls/HyperLinkLabel.h"
 #include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 #include "framework/KernelHandle.h"
-#include "framework/Static.h"
 #include "framework/ToolTipCtrl.h"
 #include "listctrl/SortingList.h"
 #include "lookup/LookupState.h"
@@ -31,10 +31,10 @@ public:
     SourceConfig sourceConfig;
     std::shared_ptr<LookupState> lookupState;
 
-    CStatic helpLink;
+    HyperLinkLabel helpLink;
     CEdit introBox;
     CButton searchButton;
-    CStatic creditLink;
+    HyperLinkLabel creditLink;
     SortingList resultsList;
     std::string isbnText;
     std::string introText;
@@ -47,6 +47,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
+    void OnSysCommand(UINT command, LPARAM lParam);
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnDestroy();
@@ -59,6 +60,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 private:
+    void AddAboutItem();
+    void SetUpLinks();
     void SetUpToolTips();
     void StartWorker(LPTHREAD_START_ROUTINE worker);
     void TakeCoverUrlFromRows();

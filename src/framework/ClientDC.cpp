@@ -1,11 +1,11 @@
 #include "framework/ClientDC.h"
 
-CClientDC::CClientDC(HWND hwnd) : CDC(::GetDC(hwnd)), hwnd(hwnd)
+CClientDC::CClientDC(HWND hwnd) : DCView(::GetDC(hwnd)), hwnd(hwnd)
 {
 }
 
 CClientDC::~CClientDC()
 {
-    if (m_hDC)
-        ::ReleaseDC(hwnd, m_hDC);
+    if (dc)
+        ::ReleaseDC(hwnd, dc);
 }

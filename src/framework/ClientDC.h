@@ -1,11 +1,11 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/DC.h"
+#include "framework/DCView.h"
 
-// GetDC in the constructor, ReleaseDC in the destructor; a scope guard, so
-// neither copied nor moved.
-class CClientDC : public CDC {
+// Holds a window's client context: GetDC in the constructor, ReleaseDC in
+// the destructor; a scope guard, so neither copied nor moved.
+class CClientDC : public DCView {
 public:
     explicit CClientDC(HWND hwnd);
     ~CClientDC();

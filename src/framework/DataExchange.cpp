@@ -22,7 +22,7 @@ void DDX_Text(CDataExchange* dx, int id, std::string& value)
 {
     HWND control = dx->PrepareCtrl(id);
     if (dx->m_bSaveAndValidate)
-        value = CWnd::GetWindowText(control);
+        value = WndView(control).GetWindowText();
     else
-        CWnd::SetWindowText(control, value);
+        WndView(control).SetWindowText(value);
 }

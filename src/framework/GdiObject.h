@@ -4,14 +4,14 @@
 #include <windows.h>
 
 // Owns one GDI object of type Handle and deletes it in the destructor. The
-// raw handle is the non-owning view. An object must not be selected into a
+// raw handle is the non-owning view. Same words as UniqueHandle. An object must not be selected into a
 // device context when it is deleted (ScopedSelect takes care of that).
 template <class Handle>
 class CGdiObject {
 public:
     CGdiObject() = default;
     explicit CGdiObject(Handle handle) : handle(handle) {}
-    ~CGdiObject() { DeleteObject(); }
+    ~CGdiObject() { Destroy(); }
     CGdiObject(CGdiObject&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
     CGdiObject& operator=(CGdiObject&& other) noexcept
     {
@@ -28,11 +28,11 @@ public:
     // Deletes the object owned so far.
     void Attach(Handle newHandle)
     {
-        DeleteObject();
+        Destroy();
         handle = newHandle;
     }
     Handle Detach() { return std::exchange(handle, nullptr); }
-    BOOL DeleteObject()
+    BOOL Destroy()
     {
         Handle old = Detach();
         return old && ::DeleteObject(old);

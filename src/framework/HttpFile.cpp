@@ -8,7 +8,7 @@ CHttpFile::CHttpFile(InternetHandle h) : request(std::move(h)) {}
 BOOL CHttpFile::QueryInfoStatusCode(DWORD& status) const
 {
     DWORD size = sizeof(status);
-    return ::HttpQueryInfoW(request.Get(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
+    return ::HttpQueryInfoW(request.GetSafeHandle(), HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &size,
                             nullptr);
 }
 
@@ -19,7 +19,7 @@ bool CHttpFile::Fill()
     if (!request)
         return false;
     DWORD got = 0;
-    if (!::InternetReadFile(request.Get(), buffer, sizeof(buffer), &got))
+    if (!::InternetReadFile(request.GetSafeHandle(), buffer, sizeof(buffer), &got))
         return false;
     buffered = got;
     return got > 0;
@@ -70,5 +70,5 @@ UINT CHttpFile::Read(void* out, UINT count)
 
 void CHttpFile::Close()
 {
-    request.Close();
+    request.Destroy();
 }

@@ -27,7 +27,7 @@ std::unique_ptr<CHttpFile> CInternetSession::OpenURL(const std::string& url, DWO
     if (!session)
         throw CInternetException(::GetLastError());
     std::wstring extra = WideOrEmpty(headers);
-    HINTERNET request = ::InternetOpenUrlW(session.Get(), MultiByteToWide(url).c_str(),
+    HINTERNET request = ::InternetOpenUrlW(session.GetSafeHandle(), MultiByteToWide(url).c_str(),
                                            headers ? extra.c_str() : nullptr,
                                            headers ? headersLength : 0, flags, context);
     if (!request)
@@ -37,5 +37,5 @@ std::unique_ptr<CHttpFile> CInternetSession::OpenURL(const std::string& url, DWO
 
 void CInternetSession::Close()
 {
-    session.Close();
+    session.Destroy();
 }

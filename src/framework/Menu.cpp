@@ -2,59 +2,42 @@
 
 #include <utility>
 
-#include "framework/CodePage.h"
-#include "framework/Wnd.h"
-
 CMenu::~CMenu()
 {
-    DestroyMenu();
+    Destroy();
 }
 
-CMenu::CMenu(CMenu&& other) noexcept : m_hMenu(std::exchange(other.m_hMenu, nullptr))
+CMenu::CMenu(CMenu&& other) noexcept : MenuView(other.Detach())
 {
 }
 
 CMenu& CMenu::operator=(CMenu&& other) noexcept
 {
-    if (this != &other) {
-        DestroyMenu();
-        m_hMenu = std::exchange(other.m_hMenu, nullptr);
-    }
+    if (this != &other)
+        Attach(other.Detach());
     return *this;
 }
 
 BOOL CMenu::CreatePopupMenu()
 {
-    return !m_hMenu && Attach(::CreatePopupMenu());
+    HMENU created = ::CreatePopupMenu();
+    Attach(created);
+    return created != nullptr;
 }
 
-BOOL CMenu::Attach(HMENU menu)
+void CMenu::Attach(HMENU newMenu)
 {
-    if (m_hMenu || !menu)
-        return FALSE;
-    m_hMenu = menu;
-    return TRUE;
+    Destroy();
+    menu = newMenu;
 }
 
 HMENU CMenu::Detach()
 {
-    return std::exchange(m_hMenu, nullptr);
+    return std::exchange(menu, nullptr);
 }
 
-BOOL CMenu::DestroyMenu()
+BOOL CMenu::Destroy()
 {
-    HMENU menu = Detach();
-    return menu && ::DestroyMenu(menu);
-}
-
-BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, const std::string& text)
-{
-    std::wstring wide = MultiByteToWide(text);
-    bool hasText = (flags & (MF_SEPARATOR | MF_BITMAP | MF_OWNERDRAW)) == 0;
-    return ::AppendMenuW(m_hMenu, flags, id, hasText ? wide.c_str() : nullptr);
-}
-
-BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* owner) const
-{
-    return ::TrackPopupMenu(m_hMenu, flags, x, y, 0, owner->GetSafeHwnd(), nullptr);
+    HMENU old = Detach();
+    return old && ::DestroyMenu(old);
 }

@@ -1,14 +1,12 @@
 #pragma once
-#include <string>
-
 #include <windows.h>
 
-class CWnd;
+#include "framework/MenuView.h"
 
-// Owns a menu handle (DestroyMenu in the destructor). HMENU is the
-// non-owning view; Detach hands a menu such as the system menu back
-// without destroying it.
-class CMenu {
+// Owns a menu handle (DestroyMenu in the destructor); movable, not
+// copyable. As a MenuView it offers the menu's operations; a submenu or the
+// system menu is handed out as a MenuView, never owned.
+class CMenu : public MenuView {
 public:
     CMenu() = default;
     ~CMenu();
@@ -17,14 +15,9 @@ public:
     CMenu(const CMenu&) = delete;
     CMenu& operator=(const CMenu&) = delete;
 
-    HMENU m_hMenu = nullptr;
-
     BOOL CreatePopupMenu();
-    BOOL Attach(HMENU menu);
+    // Takes ownership; destroys the menu owned so far.
+    void Attach(HMENU newMenu);
     HMENU Detach();
-    BOOL DestroyMenu();
-
-    // text is code page 936.
-    BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const std::string& text = std::string());
-    BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* owner) const;
+    BOOL Destroy();
 };

@@ -2,7 +2,7 @@
 
 CPaintDC::CPaintDC(HWND hwnd) : hwnd(hwnd)
 {
-    m_hDC = ::BeginPaint(hwnd, &m_ps);
+    dc = ::BeginPaint(hwnd, &m_ps);
 }
 
 CPaintDC::~CPaintDC()

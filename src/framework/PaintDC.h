@@ -1,11 +1,11 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/DC.h"
+#include "framework/DCView.h"
 
-// BeginPaint in the constructor, EndPaint in the destructor; a scope guard,
-// so neither copied nor moved.
-class CPaintDC : public CDC {
+// Holds a paint context: BeginPaint in the constructor, EndPaint in the
+// destructor; a scope guard, so neither copied nor moved.
+class CPaintDC : public DCView {
 public:
     explicit CPaintDC(HWND hwnd);
     ~CPaintDC();

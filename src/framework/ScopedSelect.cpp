@@ -1,6 +1,7 @@
 #include "framework/ScopedSelect.h"
 
-ScopedSelect::ScopedSelect(HDC dc, HGDIOBJ object) : dc(dc), clipRegion(::GetObjectType(object) == OBJ_REGION)
+ScopedSelect::ScopedSelect(DCView view, HGDIOBJ object)
+    : dc(view.GetSafeHandle()), clipRegion(::GetObjectType(object) == OBJ_REGION)
 {
     if (!clipRegion) {
         previous = ::SelectObject(dc, object);
@@ -8,7 +9,7 @@ ScopedSelect::ScopedSelect(HDC dc, HGDIOBJ object) : dc(dc), clipRegion(::GetObj
     }
     previousClip.CreateRectRgn(0, 0, 0, 0);
     if (::GetClipRgn(dc, previousClip) != 1)
-        previousClip.DeleteObject();  // there was no clip region
+        previousClip.Destroy();  // there was no clip region
     ::SelectClipRgn(dc, static_cast<HRGN>(object));
 }
 

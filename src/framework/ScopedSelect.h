@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/DCView.h"
 #include "framework/Rgn.h"
 
 // Selects a pen, brush, font or bitmap into a device context and selects
@@ -9,7 +10,7 @@
 // because selecting a region copies it and returns no handle to restore.
 class ScopedSelect {
 public:
-    ScopedSelect(HDC dc, HGDIOBJ object);
+    ScopedSelect(DCView dc, HGDIOBJ object);
     ~ScopedSelect();
     ScopedSelect(const ScopedSelect&) = delete;
     ScopedSelect& operator=(const ScopedSelect&) = delete;

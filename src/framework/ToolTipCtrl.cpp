@@ -15,7 +15,7 @@ void CToolTipCtrl::Activate(BOOL activate)
     SendMessage(TTM_ACTIVATE, static_cast<WPARAM>(activate));
 }
 
-BOOL CToolTipCtrl::AddTool(CWnd* wnd, const std::string& text)
+BOOL CToolTipCtrl::AddTool(WndView tool, const std::string& text)
 {
     std::wstring wide = MultiByteToWide(text);
     TOOLINFOW info{};
@@ -25,7 +25,7 @@ BOOL CToolTipCtrl::AddTool(CWnd* wnd, const std::string& text)
     // No TTF_SUBCLASS: the owner relays the mouse messages (RelayEvent).
     info.uFlags = TTF_IDISHWND;
     info.hwnd = ::GetWindow(m_hWnd, GW_OWNER);
-    info.uId = reinterpret_cast<UINT_PTR>(wnd->m_hWnd);
+    info.uId = reinterpret_cast<UINT_PTR>(tool.GetSafeHwnd());
     info.lpszText = wide.data();
     return static_cast<BOOL>(SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));
 }

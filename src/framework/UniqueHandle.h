@@ -3,32 +3,40 @@
 
 #include <windows.h>
 
-// Owns one handle and closes it with CloseFn in the destructor; movable,
-// not copyable. Get() is the non-owning view.
-template <typename H, BOOL(WINAPI* CloseFn)(H)>
+// Owns one handle and frees it with FreeFn in the destructor; movable, not
+// copyable. GetSafeHandle() is the non-owning view.
+//
+// Every owning type of the framework uses the same words: GetSafeHandle()
+// for the handle, Attach(h) takes ownership (freeing what was owned),
+// Detach() gives it up and returns the handle, Destroy() frees it now.
+template <typename H, BOOL(WINAPI* FreeFn)(H)>
 class UniqueHandle {
 public:
     UniqueHandle() = default;
     explicit UniqueHandle(H h) : handle(h) {}
-    ~UniqueHandle() { Close(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
+    ~UniqueHandle() { Destroy(); }
+    UniqueHandle(UniqueHandle&& other) noexcept : handle(other.Detach()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept
     {
-        if (this != &other) {
-            Close();
-            handle = std::exchange(other.handle, nullptr);
-        }
+        if (this != &other)
+            Attach(other.Detach());
         return *this;
     }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
 
-    H Get() const { return handle; }
+    H GetSafeHandle() const { return handle; }
     explicit operator bool() const { return handle != nullptr; }
-    void Close()
+    void Attach(H newHandle)
     {
-        if (handle)
-            CloseFn(std::exchange(handle, nullptr));
+        Destroy();
+        handle = newHandle;
+    }
+    H Detach() { return std::exchange(handle, nullptr); }
+    BOOL Destroy()
+    {
+        H old = Detach();
+        return old && FreeFn(old);
     }
 
 private:

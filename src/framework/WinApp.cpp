@@ -137,6 +137,14 @@ const std::wstring& AfxGetAppName()
     return theApp ? theApp->GetAppName() : executableName;
 }
 
+std::string AfxLoadString(UINT id)
+{
+    const wchar_t* text = nullptr;
+    // With no buffer length the call points text at the resource itself.
+    int length = ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
+    return length > 0 ? WideToMultiByte(std::wstring(text, static_cast<size_t>(length))) : std::string();
+}
+
 void AfxInitCommonControls()
 {
     INITCOMMONCONTROLSEX controls{ sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES };

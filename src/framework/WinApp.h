@@ -54,6 +54,8 @@ CWinApp* AfxGetApp();
 // The application's title; the executable's base name when there is no
 // application object (test programs).
 const std::wstring& AfxGetAppName();
+// String resource id of the program as code page 936; empty when missing.
+std::string AfxLoadString(UINT id);
 // Registers the common control classes the program uses (list view, header,
 // tooltips and the standard controls).
 void AfxInitCommonControls();

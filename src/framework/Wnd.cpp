@@ -23,13 +23,22 @@ bool IsCtlColor(UINT message)
     return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
 }
 
+// Menus send code 0 and accelerators code 1, both without a control;
+// command entries take both as code 0.
+UINT CommandCode(const Message& msg)
+{
+    return msg.lParam ? HIWORD(msg.wParam) : 0;
+}
+
 bool EntryMatches(const MessageEntry& entry, const Message& msg)
 {
+    if (entry.message == WM_REFLECT_CTLCOLOR)
+        return msg.message >= WM_REFLECT_BASE && IsCtlColor(msg.message - WM_REFLECT_BASE);
     if (entry.message != msg.message)
         return false;
     switch (msg.message) {
     case WM_COMMAND:
-        return entry.code == HIWORD(msg.wParam) && entry.id == LOWORD(msg.wParam);
+        return entry.code == CommandCode(msg) && entry.id == LOWORD(msg.wParam);
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(msg.lParam);
         return entry.code == header->code && entry.id == header->idFrom;
@@ -157,69 +166,6 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate)
     return TRUE;
 }
 
-LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-{
-    return ::SendMessageW(m_hWnd, message, wParam, lParam);
-}
-
-BOOL CWnd::PostMessage(UINT message, WPARAM wParam, LPARAM lParam) const
-{
-    return ::PostMessageW(m_hWnd, message, wParam, lParam);
-}
-
-HWND CWnd::GetDlgItem(int id) const
-{
-    return ::GetDlgItem(m_hWnd, id);
-}
-
-int CWnd::GetDlgCtrlID() const
-{
-    return ::GetDlgCtrlID(m_hWnd);
-}
-
-void CWnd::GetClientRect(RECT* rect) const
-{
-    ::GetClientRect(m_hWnd, rect);
-}
-
-void CWnd::InvalidateRect(const RECT* rect, BOOL erase)
-{
-    ::InvalidateRect(m_hWnd, rect, erase);
-}
-
-HWND CWnd::SetFocus()
-{
-    return ::SetFocus(m_hWnd);
-}
-
-HMENU CWnd::GetSystemMenu(BOOL revert) const
-{
-    return ::GetSystemMenu(m_hWnd, revert);
-}
-
-HICON CWnd::SetIcon(HICON icon, BOOL bigIcon)
-{
-    return reinterpret_cast<HICON>(
-        SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
-}
-
-BOOL CWnd::ShowWindow(int showCommand)
-{
-    return ::ShowWindow(m_hWnd, showCommand);
-}
-
-std::string CWnd::GetWindowText(HWND hwnd)
-{
-    std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return WideToMultiByte(text);
-}
-
-void CWnd::SetWindowText(HWND hwnd, const std::string& text)
-{
-    ::SetWindowTextW(hwnd, MultiByteToWide(text).c_str());
-}
-
 // The framework's hit-test tooltips serve windows that answer tool hit tests;
 // no window here does, and the program registers its tools with
 // CToolTipCtrl, so there is nothing to switch on.
@@ -317,10 +263,8 @@ bool CWnd::Dispatch(Message& msg)
 {
     for (const MessageMap* map = GetMessageMap(); map; map = map->base ? map->base() : nullptr) {
         for (const MessageEntry* entry = map->entries; entry->handler; ++entry) {
-            if (EntryMatches(*entry, msg)) {
-                entry->handler(*this, msg);
-                return true;
-            }
+            if (EntryMatches(*entry, msg))
+                return entry->handler(*this, msg);
         }
     }
     return false;

@@ -4,22 +4,22 @@
 #include <windows.h>
 
 #include "framework/MessageMap.h"
+#include "framework/WndView.h"
 
 class CDataExchange;
 
 // A window object. It owns the window it is attached to: the destructor
-// destroys a window that still exists. HWND is the non-owning view.
+// destroys a window that still exists. WndView is the non-owning view, and
+// its window operations are the object's too.
 // Messages reach the object through one thunk installed as the window
 // procedure (on creation or by SubclassWindow); the handle map ties the
 // HWND back to the object until WM_NCDESTROY.
-class CWnd {
+class CWnd : public WndView {
 public:
     CWnd() = default;
     virtual ~CWnd();
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
-
-    HWND m_hWnd = nullptr;
 
     static CWnd* FromHandlePermanent(HWND hwnd);
     // The class registered for CreateEx without a class name.
@@ -35,26 +35,10 @@ public:
     BOOL SubclassWindow(HWND hwnd);
     HWND UnsubclassWindow();
     BOOL DestroyWindow();
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     virtual BOOL PreTranslateMessage(MSG* msg);
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
-    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    HWND GetDlgItem(int id) const;
-    int GetDlgCtrlID() const;
-    void GetClientRect(RECT* rect) const;
-    void InvalidateRect(const RECT* rect, BOOL erase = TRUE);
-    HWND SetFocus();
-    HMENU GetSystemMenu(BOOL revert) const;
-    HICON SetIcon(HICON icon, BOOL bigIcon);
-    BOOL ShowWindow(int showCommand);
-    // Window text as code page 936.
-    static std::string GetWindowText(HWND hwnd);
-    static void SetWindowText(HWND hwnd, const std::string& text);
-    std::string GetWindowText() const { return GetWindowText(m_hWnd); }
-    void SetWindowText(const std::string& text) { SetWindowText(m_hWnd, text); }
     void EnableToolTips(BOOL enable = TRUE);
     int MessageBox(const std::string& text, const std::string& caption = std::string(), UINT type = MB_OK);
 

@@ -8,6 +8,7 @@ add_library(quill_framework_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ClientDC.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DataExchange.cpp
   ${CMAKE_CURRENT_LIST_DIR}/DC.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/DCView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Dialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Font.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HeaderCtrl.cpp
@@ -16,6 +17,7 @@ add_library(quill_framework_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/MemDC.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Menu.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MenuView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PaintDC.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegKey.cpp
@@ -28,6 +30,7 @@ add_library(quill_framework_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/WinApp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WindowCreationHook.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Wnd.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WndView.cpp
 )
 target_include_directories(quill_framework_ui PUBLIC ${PROJECT_SOURCE_DIR}/src)
 target_link_libraries(quill_framework_ui PUBLIC quill_framework_core comctl32 gdi32 user32 ole32 oleaut32 uuid shell32 advapi32)

@@ -7,7 +7,7 @@
 #include "framework/Archive.h"
 #include "framework/ArchiveException.h"
 #include "framework/Brush.h"
-#include "framework/DC.h"
+#include "framework/DCView.h"
 #include "framework/Pen.h"
 #include "framework/Rgn.h"
 #include "framework/ScopedSelect.h"
@@ -34,7 +34,7 @@ UINT AlignmentFlags(int format)
     return (format & HDF_RIGHT) ? DT_RIGHT : DT_LEFT;
 }
 
-void DrawPath(CDC& dc, const std::vector<ArrowPoint>& path)
+void DrawPath(DCView dc, const std::vector<ArrowPoint>& path)
 {
     dc.MoveTo(path.front().x, path.front().y);
     for (size_t i = 1; i < path.size(); ++i)
@@ -82,13 +82,12 @@ void SortingHeader::SetWidth(int column, int width)
 
 void SortingHeader::DrawItem(LPDRAWITEMSTRUCT drawItem)
 {
-    CDC dc;
-    dc.Attach(drawItem->hDC);
+    DCView dc(drawItem->hDC);
     int saved = dc.SaveDC();
     {
         CRgn clip;
         clip.CreateRectRgnIndirect(&drawItem->rcItem);
-        ScopedSelect clipToItem(dc.m_hDC, clip);
+        ScopedSelect clipToItem(dc, clip);
         CBrush face(::GetSysColor(COLOR_BTNFACE));
         dc.FillRect(&drawItem->rcItem, face);
         DrawLabel(dc, *drawItem);
@@ -96,7 +95,6 @@ void SortingHeader::DrawItem(LPDRAWITEMSTRUCT drawItem)
             DrawArrow(dc, drawItem->rcItem);
     }
     dc.RestoreDC(saved);
-    dc.Detach();
 }
 
 bool SortingHeader::IsSortColumn(const DRAWITEMSTRUCT& drawItem) const
@@ -104,7 +102,7 @@ bool SortingHeader::IsSortColumn(const DRAWITEMSTRUCT& drawItem) const
     return static_cast<int>(drawItem.itemID) == sortColumn;
 }
 
-void SortingHeader::DrawLabel(CDC& dc, const DRAWITEMSTRUCT& drawItem) const
+void SortingHeader::DrawLabel(DCView dc, const DRAWITEMSTRUCT& drawItem) const
 {
     HeaderLabel label = ComputeHeaderLabel(ToHeaderRect(drawItem.rcItem), drawItem.itemState == ODS_SELECTED,
                                            IsSortColumn(drawItem));
@@ -124,13 +122,13 @@ void SortingHeader::DrawLabel(CDC& dc, const DRAWITEMSTRUCT& drawItem) const
                 DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_VCENTER | DT_END_ELLIPSIS | AlignmentFlags(item.fmt));
 }
 
-void SortingHeader::DrawArrow(CDC& dc, const RECT& item) const
+void SortingHeader::DrawArrow(DCView dc, const RECT& item) const
 {
     SortArrowPaths paths = ComputeSortArrow(ToHeaderRect(item), sortAscending != FALSE);
     CPen light(PS_SOLID, 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
     CPen shadow(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
-    ScopedSelect selectLight(dc.m_hDC, light);
+    ScopedSelect selectLight(dc, light);
     DrawPath(dc, paths.light);
-    ScopedSelect selectShadow(dc.m_hDC, shadow);
+    ScopedSelect selectShadow(dc, shadow);
     DrawPath(dc, paths.shadow);
 }

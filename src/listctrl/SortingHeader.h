@@ -1,9 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/DCView.h"
 #include "framework/HeaderCtrl.h"
 
-class CDC;
 
 // The result list's header: remembers the last sorted column and direction
 // and draws that column's item with a 3-D arrow. Loads stored column widths.
@@ -24,6 +24,6 @@ public:
 private:
     void SetWidth(int column, int width);
     bool IsSortColumn(const DRAWITEMSTRUCT& drawItem) const;
-    void DrawLabel(CDC& dc, const DRAWITEMSTRUCT& drawItem) const;
-    void DrawArrow(CDC& dc, const RECT& item) const;
+    void DrawLabel(DCView dc, const DRAWITEMSTRUCT& drawItem) const;
+    void DrawArrow(DCView dc, const RECT& item) const;
 };

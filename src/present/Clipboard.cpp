@@ -9,9 +9,9 @@ namespace {
 bool SetData(UINT format, const void* data, std::size_t size)
 {
     GlobalBlock block = GlobalBlock::Copy(data, size);
-    if (!block || !::SetClipboardData(format, block.Get()))
+    if (!block || !::SetClipboardData(format, block.GetSafeHandle()))
         return false;
-    block.Release();
+    block.Detach();
     return true;
 }
 

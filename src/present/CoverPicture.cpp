@@ -15,9 +15,9 @@ CoverPicture CoverPicture::Decode(const std::string& bytes)
         return result;
     GlobalBlock block = GlobalBlock::Copy(bytes.data(), bytes.size());
     ComPtr<IStream> stream;
-    if (!block || FAILED(::CreateStreamOnHGlobal(block.Get(), TRUE, &stream)))
+    if (!block || FAILED(::CreateStreamOnHGlobal(block.GetSafeHandle(), TRUE, &stream)))
         return result;
-    block.Release();  // the stream frees it
+    block.Detach();  // the stream frees it
     ::OleLoadPicture(stream.Get(), static_cast<LONG>(bytes.size()), TRUE, IID_IPicture,
                      reinterpret_cast<void**>(result.picture.GetAddressOf()));
     return result;

@@ -32,7 +32,7 @@ GlobalBlock GlobalBlock::Copy(const void* data, std::size_t size)
     return copy;
 }
 
-HGLOBAL GlobalBlock::Release()
+HGLOBAL GlobalBlock::Detach()
 {
     return std::exchange(block, nullptr);
 }

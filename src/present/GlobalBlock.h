@@ -17,9 +17,9 @@ public:
     // A block holding a copy of size (> 0) bytes; empty when allocation fails.
     static GlobalBlock Copy(const void* data, std::size_t size);
 
-    HGLOBAL Get() const { return block; }
+    HGLOBAL GetSafeHandle() const { return block; }
     explicit operator bool() const { return block != nullptr; }
-    HGLOBAL Release();
+    HGLOBAL Detach();
 
 private:
     explicit GlobalBlock(HGLOBAL h) : block(h) {}

@@ -67,9 +67,9 @@ TEST(Shutdown, ClosingWhileBothWorkersWaitOnAStalledServerEndsCleanly)
     ASSERT_EQ(1, ServerRequestCount("/BookSearch.aspx?ISBN=stall"));
 
     ::PostMessageW(found.dialog, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.Get(), 5000));
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.GetSafeHandle(), 5000));
     DWORD code = 1;
-    ::GetExitCodeProcess(process.Get(), &code);
+    ::GetExitCodeProcess(process.GetSafeHandle(), &code);
     EXPECT_EQ(0u, code);
     std::wstring folder = exe.substr(0, exe.rfind(L'\\'));
     ::DeleteFileW(exe.c_str());

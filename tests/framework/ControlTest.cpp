@@ -58,7 +58,7 @@ TEST_F(Controls, ToolTipRegistersWholeControlTools)
     CToolTipCtrl tips;
     ASSERT_TRUE(tips.Create(&parent));
     tips.Activate(TRUE);
-    EXPECT_TRUE(tips.AddTool(&child, WideToMultiByte(L"在线帮助")));
+    EXPECT_TRUE(tips.AddTool(child, WideToMultiByte(L"在线帮助")));
     EXPECT_EQ(tips.SendMessage(TTM_GETTOOLCOUNT), 1);
 
     wchar_t text[64] = {};
@@ -82,7 +82,7 @@ TEST_F(Controls, MenuOwnsItsHandle)
     {
         CMenu menu;
         ASSERT_TRUE(menu.CreatePopupMenu());
-        handle = menu.m_hMenu;
+        handle = menu.GetSafeHandle();
         EXPECT_TRUE(menu.AppendMenu(MF_STRING, 10001, WideToMultiByte(L"复制")));
         EXPECT_TRUE(menu.AppendMenu(MF_SEPARATOR));
         wchar_t text[16];
@@ -92,9 +92,11 @@ TEST_F(Controls, MenuOwnsItsHandle)
     }
     EXPECT_FALSE(::IsMenu(handle));
 
-    CMenu borrowed;
-    HMENU system = parent.GetSystemMenu(FALSE);
-    ASSERT_TRUE(borrowed.Attach(system));
-    EXPECT_EQ(borrowed.Detach(), system);
+    HMENU system = parent.GetSystemMenu(FALSE).GetSafeHandle();
+    {
+        CMenu borrowed;
+        borrowed.Attach(system);
+        EXPECT_EQ(borrowed.Detach(), system);
+    }
     EXPECT_TRUE(::IsMenu(system));
 }

@@ -49,16 +49,16 @@ std::vector<HGDIOBJ> PaintCycle(HDC screen)
     CFont font = MakeFont();
     CRgn clip;
     clip.CreateRectRgn(0, 0, 8, 8);
-    ScopedSelect selectBitmap(memory.m_hDC, bitmap);
-    ScopedSelect selectPen(memory.m_hDC, pen);
-    ScopedSelect selectBrush(memory.m_hDC, brush);
-    ScopedSelect selectFont(memory.m_hDC, font);
-    ScopedSelect selectClip(memory.m_hDC, clip);
+    ScopedSelect selectBitmap(memory.GetSafeHandle(), bitmap);
+    ScopedSelect selectPen(memory.GetSafeHandle(), pen);
+    ScopedSelect selectBrush(memory.GetSafeHandle(), brush);
+    ScopedSelect selectFont(memory.GetSafeHandle(), font);
+    ScopedSelect selectClip(memory.GetSafeHandle(), clip);
     RECT rect{ 0, 0, 16, 16 };
     memory.FillRect(&rect, brush);
     memory.MoveTo(0, 0);
     memory.LineTo(15, 15);
-    return { memory.m_hDC, bitmap, pen, brush, font, clip };
+    return { memory.GetSafeHandle(), bitmap, pen, brush, font, clip };
 }
 
 } // namespace
@@ -66,40 +66,40 @@ std::vector<HGDIOBJ> PaintCycle(HDC screen)
 TEST(Gdi, ScopedSelectRestoresPreviousObjects)
 {
     CClientDC screen(nullptr);
-    CMemDC memory(screen.m_hDC);
+    CMemDC memory(screen.GetSafeHandle());
     CPen pen(PS_SOLID, 1, RGB(255, 0, 0));
     CBrush brush(RGB(0, 255, 0));
     CFont font = MakeFont();
     CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(screen.m_hDC, 8, 8));
-    ExpectRestored(memory.m_hDC, OBJ_PEN, pen);
-    ExpectRestored(memory.m_hDC, OBJ_BRUSH, brush);
-    ExpectRestored(memory.m_hDC, OBJ_FONT, font);
-    ExpectRestored(memory.m_hDC, OBJ_BITMAP, bitmap);
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(screen.GetSafeHandle(), 8, 8));
+    ExpectRestored(memory.GetSafeHandle(), OBJ_PEN, pen);
+    ExpectRestored(memory.GetSafeHandle(), OBJ_BRUSH, brush);
+    ExpectRestored(memory.GetSafeHandle(), OBJ_FONT, font);
+    ExpectRestored(memory.GetSafeHandle(), OBJ_BITMAP, bitmap);
 }
 
 TEST(Gdi, ScopedSelectRestoresClipRegion)
 {
     CClientDC screen(nullptr);
-    CMemDC memory(screen.m_hDC);
+    CMemDC memory(screen.GetSafeHandle());
     CRgn probe;
     probe.CreateRectRgn(0, 0, 0, 0);
     CRgn inner;
     inner.CreateRectRgn(1, 1, 4, 4);
     {
-        ScopedSelect select(memory.m_hDC, inner);
-        EXPECT_EQ(::GetClipRgn(memory.m_hDC, probe), 1);
+        ScopedSelect select(memory.GetSafeHandle(), inner);
+        EXPECT_EQ(::GetClipRgn(memory.GetSafeHandle(), probe), 1);
         EXPECT_TRUE(::EqualRgn(probe, inner));
     }
-    EXPECT_EQ(::GetClipRgn(memory.m_hDC, probe), 0);  // none again
+    EXPECT_EQ(::GetClipRgn(memory.GetSafeHandle(), probe), 0);  // none again
 
     CRgn outer;
     outer.CreateRectRgn(0, 0, 10, 10);
-    ::SelectClipRgn(memory.m_hDC, outer);
+    ::SelectClipRgn(memory.GetSafeHandle(), outer);
     {
-        ScopedSelect select(memory.m_hDC, inner);
+        ScopedSelect select(memory.GetSafeHandle(), inner);
     }
-    ASSERT_EQ(::GetClipRgn(memory.m_hDC, probe), 1);
+    ASSERT_EQ(::GetClipRgn(memory.GetSafeHandle(), probe), 1);
     EXPECT_TRUE(::EqualRgn(probe, outer));
 }
 
@@ -130,10 +130,10 @@ TEST(Gdi, ObjectsAreDeletedAndMovedOnce)
 TEST(Gdi, ObjectCountStaysFlatOverManyCycles)
 {
     CClientDC screen(nullptr);
-    PaintCycle(screen.m_hDC);  // first use may allocate stock objects
+    PaintCycle(screen.GetSafeHandle());  // first use may allocate stock objects
     DWORD before = GdiObjectCount();
     for (int i = 0; i < 500; ++i) {
-        for (HGDIOBJ handle : PaintCycle(screen.m_hDC))
+        for (HGDIOBJ handle : PaintCycle(screen.GetSafeHandle()))
             ASSERT_EQ(::GetObjectType(handle), 0u) << "cycle " << i;
     }
     EXPECT_EQ(GdiObjectCount(), before);

@@ -11,6 +11,8 @@ namespace {
 constexpr UINT kChildId = 100;
 constexpr UINT kPlainChildId = 101;
 constexpr UINT kButtonId = 102;
+constexpr UINT kPassingChildId = 103;
+constexpr UINT kMenuCommand = 16;
 
 class ReflectingChild : public CWnd {
 public:
@@ -33,6 +35,26 @@ BEGIN_MESSAGE_MAP(ReflectingChild, CWnd)
     ON_CONTROL_REFLECT(BN_CLICKED, OnReflectedCommand)
 END_MESSAGE_MAP()
 
+// Handles its click and lets the parent see it too, unless told to keep it.
+class PassingChild : public CWnd {
+public:
+    int clicks = 0;
+    BOOL keep = FALSE;
+
+protected:
+    BOOL OnReflectedClick()
+    {
+        ++clicks;
+        return keep;
+    }
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(PassingChild, CWnd)
+    ON_CONTROL_REFLECT_EX(BN_CLICKED, OnReflectedClick)
+END_MESSAGE_MAP()
+
 class DrawnButton : public CButton {
 public:
     void DrawItem(LPDRAWITEMSTRUCT item) override { drawnId = item->CtlID; }
@@ -45,6 +67,8 @@ public:
     int rightClicks = 0;
     int childCommands = 0;
     int plainCommands = 0;
+    int passingCommands = 0;
+    int menuCommands = 0;
 
 protected:
     void OnClick(NMHDR*, LRESULT*) { ++clicks; }
@@ -55,6 +79,8 @@ protected:
     }
     void OnChildCommand() { ++childCommands; }
     void OnPlainCommand() { ++plainCommands; }
+    void OnPassingCommand() { ++passingCommands; }
+    void OnMenuCommand() { ++menuCommands; }
 
     DECLARE_MESSAGE_MAP()
 };
@@ -64,6 +90,8 @@ BEGIN_MESSAGE_MAP(Parent, CWnd)
     ON_NOTIFY(NM_RCLICK, kChildId, OnRightClick)
     ON_BN_CLICKED(kChildId, OnChildCommand)
     ON_BN_CLICKED(kPlainChildId, OnPlainCommand)
+    ON_BN_CLICKED(kPassingChildId, OnPassingCommand)
+    ON_COMMAND(kMenuCommand, OnMenuCommand)
 END_MESSAGE_MAP()
 
 class Reflection : public ::testing::Test {
@@ -78,6 +106,7 @@ protected:
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kPlainChildId)),
                                   ::GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(plain, nullptr);
+        ASSERT_TRUE(passing.CreateEx(0, nullptr, L"", WS_CHILD, { 0, 60, 50, 20 }, parent.m_hWnd, kPassingChildId));
     }
     void TearDown() override { parent.DestroyWindow(); }
 
@@ -86,11 +115,15 @@ protected:
         NMHDR header{ from, id, code };
         return parent.SendMessage(WM_NOTIFY, id, reinterpret_cast<LPARAM>(&header));
     }
-    void Command(HWND from, UINT id) { parent.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(from)); }
+    void Command(HWND from, UINT id, UINT code = BN_CLICKED)
+    {
+        parent.SendMessage(WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(from));
+    }
 
     Parent parent;
     ReflectingChild child;
     DrawnButton button;
+    PassingChild passing;
     HWND plain = nullptr;
 };
 
@@ -130,4 +163,25 @@ TEST_F(Reflection, DrawItemIsReflectedToOwnerDrawnControl)
     item.hwndItem = button.m_hWnd;
     EXPECT_EQ(parent.SendMessage(WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&item)), TRUE);
     EXPECT_EQ(button.drawnId, kButtonId);
+}
+
+TEST_F(Reflection, ExtendedReflectionLetsTheParentSeeWhatTheChildPassesOn)
+{
+    Command(passing.m_hWnd, kPassingChildId);
+    EXPECT_EQ(passing.clicks, 1);
+    EXPECT_EQ(parent.passingCommands, 1);
+
+    passing.keep = TRUE;
+    Command(passing.m_hWnd, kPassingChildId);
+    EXPECT_EQ(passing.clicks, 2);
+    EXPECT_EQ(parent.passingCommands, 1);
+}
+
+TEST_F(Reflection, CommandEntryTakesMenusAndAcceleratorsButNotOtherControlCodes)
+{
+    Command(nullptr, kMenuCommand, 0);
+    Command(nullptr, kMenuCommand, 1);  // accelerator
+    EXPECT_EQ(parent.menuCommands, 2);
+    Command(plain, kMenuCommand, 1);    // a control's notification code 1
+    EXPECT_EQ(parent.menuCommands, 2);
 }

@@ -42,10 +42,10 @@ CBitmap MakeBitmap(HDC compatibleWith)
 // A memory bitmap to draw header items into.
 class Canvas {
 public:
-    Canvas() : screen(nullptr), memory(screen.m_hDC), bitmap(MakeBitmap(screen.m_hDC)), select(memory.m_hDC, bitmap) {}
+    Canvas() : screen(nullptr), memory(screen.GetSafeHandle()), bitmap(MakeBitmap(screen.GetSafeHandle())), select(memory.GetSafeHandle(), bitmap) {}
 
-    HDC Dc() const { return memory.m_hDC; }
-    COLORREF Pixel(int x, int y) const { return ::GetPixel(memory.m_hDC, x, y); }
+    HDC Dc() const { return memory.GetSafeHandle(); }
+    COLORREF Pixel(int x, int y) const { return ::GetPixel(memory.GetSafeHandle(), x, y); }
 
     void Fill(COLORREF color)
     {

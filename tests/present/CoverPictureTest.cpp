@@ -45,15 +45,15 @@ TEST(CoverPicture, DrawsUprightStretchedOverTheWholeRectangle)
     CBitmap bitmap;
     bitmap.CreateCompatibleBitmap(screen, 40, 80);
     ::ReleaseDC(nullptr, screen);
-    ScopedSelect select(dc.GetSafeHdc(), bitmap.GetSafeHandle());
+    ScopedSelect select(dc.GetSafeHandle(), bitmap.GetSafeHandle());
     RECT white{0, 0, 40, 80};
-    ::FillRect(dc.GetSafeHdc(), &white, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    ::FillRect(dc.GetSafeHandle(), &white, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
 
-    EXPECT_TRUE(picture.Draw(dc.GetSafeHdc(), RECT{10, 20, 30, 60}));
-    EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(dc.GetSafeHdc(), 11, 21));
-    EXPECT_EQ(RGB(0, 0, 255), ::GetPixel(dc.GetSafeHdc(), 28, 58));
-    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(dc.GetSafeHdc(), 9, 19));
-    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(dc.GetSafeHdc(), 30, 60));
+    EXPECT_TRUE(picture.Draw(dc.GetSafeHandle(), RECT{10, 20, 30, 60}));
+    EXPECT_EQ(RGB(255, 0, 0), ::GetPixel(dc.GetSafeHandle(), 11, 21));
+    EXPECT_EQ(RGB(0, 0, 255), ::GetPixel(dc.GetSafeHandle(), 28, 58));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(dc.GetSafeHandle(), 9, 19));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(dc.GetSafeHandle(), 30, 60));
 }
 
 TEST(CoverPicture, BytesThatAreNoImageDecodeToNothing)

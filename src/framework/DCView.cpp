@@ -1,0 +1,98 @@
+#include "framework/DCView.h"
+
+#include "framework/CodePage.h"
+
+int DCView::SaveDC() const
+{
+    return ::SaveDC(dc);
+}
+
+BOOL DCView::RestoreDC(int savedDC) const
+{
+    return ::RestoreDC(dc, savedDC);
+}
+
+HGDIOBJ DCView::SelectObject(HGDIOBJ object) const
+{
+    return ::SelectObject(dc, object);
+}
+
+POINT DCView::MoveTo(int x, int y) const
+{
+    POINT previous{};
+    ::MoveToEx(dc, x, y, &previous);
+    return previous;
+}
+
+BOOL DCView::LineTo(int x, int y) const
+{
+    return ::LineTo(dc, x, y);
+}
+
+void DCView::FillRect(const RECT* rect, HBRUSH brush) const
+{
+    ::FillRect(dc, rect, brush);
+}
+
+void DCView::FrameRect(const RECT* rect, HBRUSH brush) const
+{
+    ::FrameRect(dc, rect, brush);
+}
+
+// Four one-pixel bars filled with the background colour, as ExtTextOut
+// draws them; no brush or pen is made.
+void DCView::Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight) const
+{
+    const int width = rect->right - rect->left;
+    const int height = rect->bottom - rect->top;
+    auto bar = [this](int x, int y, int w, int h, COLORREF color) {
+        RECT r{ x, y, x + w, y + h };
+        COLORREF old = ::SetBkColor(dc, color);
+        ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
+        ::SetBkColor(dc, old);
+    };
+    bar(rect->left, rect->top, width - 1, 1, topLeft);
+    bar(rect->left, rect->top, 1, height - 1, topLeft);
+    bar(rect->right - 1, rect->top, 1, height, bottomRight);
+    bar(rect->left, rect->bottom - 1, width, 1, bottomRight);
+}
+
+void DCView::DrawFocusRect(const RECT* rect) const
+{
+    ::DrawFocusRect(dc, rect);
+}
+
+BOOL DCView::BitBlt(int x, int y, int width, int height, DCView source, int sourceX, int sourceY, DWORD rop) const
+{
+    return ::BitBlt(dc, x, y, width, height, source.dc, sourceX, sourceY, rop);
+}
+
+COLORREF DCView::GetPixel(int x, int y) const
+{
+    return ::GetPixel(dc, x, y);
+}
+
+int DCView::DrawText(const std::string& text, RECT* rect, UINT format) const
+{
+    return DrawText(MultiByteToWide(text), rect, format);
+}
+
+int DCView::DrawText(const std::wstring& text, RECT* rect, UINT format) const
+{
+    return ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), rect, format);
+}
+
+COLORREF DCView::SetTextColor(COLORREF color) const
+{
+    return ::SetTextColor(dc, color);
+}
+
+COLORREF DCView::SetBkColor(COLORREF color) const
+{
+    return ::SetBkColor(dc, color);
+}
+
+int DCView::SetBkMode(int mode) const
+{
+    return ::SetBkMode(dc, mode);
+}

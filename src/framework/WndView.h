@@ -1,0 +1,41 @@
+#pragma once
+#include <string>
+
+#include <windows.h>
+
+class MenuView;
+
+// Non-owning view of a window: what code that only holds an HWND does with
+// it. Copy it freely; CWnd, the owning window object, is one too.
+class WndView {
+public:
+    WndView() = default;
+    // Any window handle is a view.
+    WndView(HWND hwnd) : m_hWnd(hwnd) {}
+
+    HWND m_hWnd = nullptr;
+
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    HWND GetDlgItem(int id) const;
+    int GetDlgCtrlID() const;
+    WndView GetParent() const;
+    DWORD GetStyle() const;
+    // Removes, then adds style bits; with swpFlags the frame is updated by SetWindowPos.
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0) const;
+    void GetClientRect(RECT* rect) const;
+    void GetWindowRect(RECT* rect) const;
+    void ClientToScreen(POINT* point) const;
+    void InvalidateRect(const RECT* rect, BOOL erase = TRUE) const;
+    HWND SetFocus() const;
+    HWND SetCapture() const;
+    HFONT GetFont() const;
+    MenuView GetSystemMenu(BOOL revert) const;
+    HICON SetIcon(HICON icon, BOOL bigIcon) const;
+    BOOL ShowWindow(int showCommand) const;
+    // Window text as code page 936.
+    std::string GetWindowText() const;
+    void SetWindowText(const std::string& text) const;
+};
