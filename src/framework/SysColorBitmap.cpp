@@ -59,7 +59,7 @@ BOOL AfxLoadSysColorBitmap(const ResourceData& resource, CBitmap& bitmap)
     std::vector<BYTE> info(resource.data, resource.data + infoSize);
     MapToSystemColours(reinterpret_cast<RGBQUAD*>(info.data() + header.biSize), colours);
     CClientDC screen(nullptr);
-    bitmap.Attach(::CreateDIBitmap(screen.GetSafeHdc(), &header, CBM_INIT, resource.data + infoSize,
+    bitmap.Attach(::CreateDIBitmap(screen.GetSafeHandle(), &header, CBM_INIT, resource.data + infoSize,
                                    reinterpret_cast<const BITMAPINFO*>(info.data()), DIB_RGB_COLORS));
     return bitmap.GetSafeHandle() != nullptr;
 }
