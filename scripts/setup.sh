@@ -7,6 +7,7 @@ packages=(
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix gcc-mingw-w64-x86-64-posix gcc-mingw-w64-i686-posix
   wine wine64
   googletest libcpp-httplib-dev pkg-config
+  clang libclang-rt-14-dev
   xvfb imagemagick fonts-wqy-microhei x11-utils xdotool
 )
 missing=()

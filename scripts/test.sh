@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # test.sh: set up, build, and run every test: the host tests under the
-# sanitizers, then the Windows tests under Wine in a private headless prefix.
+# sanitizers, the fuzz harnesses for 20 s each, then the Windows tests under
+# Wine in a private headless prefix.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILL_BUILD:-$root/build}
@@ -21,6 +22,8 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 status=0
 echo "== host tests (AddressSanitizer, UBSan) =="
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs" || status=1
+echo "== fuzzing (libFuzzer, AddressSanitizer, UBSan) =="
+bash "$root/scripts/fuzz.sh" || status=1
 echo "== Windows tests (x86_64, Wine) =="
 ctest --test-dir "$build/win64" --output-on-failure -j "$jobs" || status=1
 exit $status

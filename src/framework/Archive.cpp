@@ -3,14 +3,14 @@
 #include "framework/ArchiveException.h"
 #include "framework/MemFile.h"
 
-UINT CArchive::Read(void* buffer, UINT count)
+unsigned CArchive::Read(void* buffer, unsigned count)
 {
     return file.Read(buffer, count);
 }
 
 CArchive& CArchive::operator>>(int32_t& value)
 {
-    BYTE bytes[4];
+    unsigned char bytes[4];
     if (Read(bytes, sizeof(bytes)) != sizeof(bytes))
         throw CArchiveException();
     value = static_cast<int32_t>(static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |

@@ -2,52 +2,55 @@
 
 CImageList::~CImageList()
 {
-    DeleteImageList();
+    Destroy();
 }
 
 CImageList& CImageList::operator=(CImageList&& other) noexcept
 {
-    if (this != &other) {
-        DeleteImageList();
-        m_hImageList = std::exchange(other.m_hImageList, nullptr);
-    }
+    if (this != &other)
+        Attach(other.Detach());
     return *this;
+}
+
+void CImageList::Attach(HIMAGELIST list)
+{
+    Destroy();
+    handle = list;
+}
+
+BOOL CImageList::Destroy()
+{
+    HIMAGELIST old = Detach();
+    return old && ::ImageList_Destroy(old);
 }
 
 BOOL CImageList::Create(int cx, int cy, UINT flags, int initial, int grow)
 {
-    DeleteImageList();
-    m_hImageList = ::ImageList_Create(cx, cy, flags, initial, grow);
-    return m_hImageList != nullptr;
-}
-
-BOOL CImageList::DeleteImageList()
-{
-    HIMAGELIST list = std::exchange(m_hImageList, nullptr);
-    return list && ::ImageList_Destroy(list);
+    Attach(::ImageList_Create(cx, cy, flags, initial, grow));
+    return handle != nullptr;
 }
 
 int CImageList::GetImageCount() const
 {
-    return m_hImageList ? ::ImageList_GetImageCount(m_hImageList) : 0;
+    return handle ? ::ImageList_GetImageCount(handle) : 0;
 }
 
 int CImageList::Add(HBITMAP bitmap, COLORREF mask)
 {
-    return m_hImageList ? ::ImageList_AddMasked(m_hImageList, bitmap, mask) : -1;
+    return handle ? ::ImageList_AddMasked(handle, bitmap, mask) : -1;
 }
 
 int CImageList::Replace(int index, HICON icon)
 {
-    return m_hImageList ? ::ImageList_ReplaceIcon(m_hImageList, index, icon) : -1;
+    return handle ? ::ImageList_ReplaceIcon(handle, index, icon) : -1;
 }
 
 HICON CImageList::ExtractIcon(int index) const
 {
-    return m_hImageList ? ::ImageList_GetIcon(m_hImageList, index, ILD_NORMAL) : nullptr;
+    return handle ? ::ImageList_GetIcon(handle, index, ILD_NORMAL) : nullptr;
 }
 
 BOOL CImageList::Draw(HDC dc, int index, POINT at, UINT style) const
 {
-    return m_hImageList && ::ImageList_Draw(m_hImageList, index, dc, at.x, at.y, style);
+    return handle && ::ImageList_Draw(handle, index, dc, at.x, at.y, style);
 }

@@ -10,16 +10,18 @@ class CImageList {
 public:
     CImageList() = default;
     ~CImageList();
-    CImageList(CImageList&& other) noexcept : m_hImageList(std::exchange(other.m_hImageList, nullptr)) {}
+    CImageList(CImageList&& other) noexcept : handle(other.Detach()) {}
     CImageList& operator=(CImageList&& other) noexcept;
     CImageList(const CImageList&) = delete;
     CImageList& operator=(const CImageList&) = delete;
 
-    HIMAGELIST m_hImageList = nullptr;
+    HIMAGELIST GetSafeHandle() const { return handle; }
+    // Takes ownership, destroying the list owned so far.
+    void Attach(HIMAGELIST list);
+    HIMAGELIST Detach() { return std::exchange(handle, nullptr); }
+    BOOL Destroy();
 
-    HIMAGELIST GetSafeHandle() const { return m_hImageList; }
     BOOL Create(int cx, int cy, UINT flags, int initial, int grow);
-    BOOL DeleteImageList();
     int GetImageCount() const;
     // Each image is one image width of the bitmap; the answer is the first
     // new index, -1 on failure. The bitmap stays the caller's.
@@ -29,4 +31,7 @@ public:
     // A new icon of the image, the caller's to destroy; null on failure.
     HICON ExtractIcon(int index) const;
     BOOL Draw(HDC dc, int index, POINT at, UINT style) const;
+
+private:
+    HIMAGELIST handle = nullptr;
 };

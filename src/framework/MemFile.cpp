@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-UINT CMemFile::Read(void* buffer, UINT count)
+unsigned CMemFile::Read(void* buffer, unsigned count)
 {
     size_t n = std::min<size_t>(count, bytes.size() - position);
-    std::memcpy(buffer, bytes.data() + position, n);
+    // An empty file has no data pointer to copy from.
+    if (n != 0)
+        std::memcpy(buffer, bytes.data() + position, n);
     position += n;
-    return static_cast<UINT>(n);
+    return static_cast<unsigned>(n);
 }

@@ -3,17 +3,15 @@
 #include <utility>
 #include <vector>
 
-#include <windows.h>
-
-// A file in memory over its own copy of some bytes; read only.
+// A file in memory over its own copy of some bytes; read only. Needs no Win32.
 class CMemFile {
 public:
-    explicit CMemFile(std::vector<BYTE> bytes) : bytes(std::move(bytes)) {}
+    explicit CMemFile(std::vector<unsigned char> bytes) : bytes(std::move(bytes)) {}
 
     // Returns the number of bytes read, fewer than count at the end.
-    UINT Read(void* buffer, UINT count);
+    unsigned Read(void* buffer, unsigned count);
 
 private:
-    std::vector<BYTE> bytes;
+    std::vector<unsigned char> bytes;
     size_t position = 0;
 };

@@ -1,5 +1,7 @@
 #include "framework/MenuView.h"
 
+#include <utility>
+
 #include "framework/CodePage.h"
 #include "framework/WndView.h"
 
@@ -25,7 +27,57 @@ MenuView MenuView::GetSubMenu(int position) const
     return MenuView(::GetSubMenu(menu, position));
 }
 
+BOOL MenuView::AppendMenu(UINT flags, UINT_PTR id, ULONG_PTR itemData) const
+{
+    return ::AppendMenuW(menu, flags, id, reinterpret_cast<const wchar_t*>(itemData));
+}
+
+BOOL MenuView::ModifyMenu(UINT item, UINT flags, UINT_PTR id, const std::string& text) const
+{
+    std::wstring wide = MultiByteToWide(text);
+    return ::ModifyMenuW(menu, item, flags, id, wide.c_str());
+}
+
+BOOL MenuView::ModifyMenu(UINT item, UINT flags, UINT_PTR id, ULONG_PTR itemData) const
+{
+    return ::ModifyMenuW(menu, item, flags, id, reinterpret_cast<const wchar_t*>(itemData));
+}
+
+BOOL MenuView::RemoveMenu(UINT item, UINT flags) const
+{
+    return ::RemoveMenu(menu, item, flags);
+}
+
+UINT MenuView::GetMenuState(UINT item, UINT flags) const
+{
+    return ::GetMenuState(menu, item, flags);
+}
+
+std::string MenuView::GetMenuString(UINT item, UINT flags) const
+{
+    int length = ::GetMenuStringW(menu, item, nullptr, 0, flags);
+    if (length <= 0)
+        return std::string();
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(::GetMenuStringW(menu, item, text.data(), length + 1, flags)));
+    return WideToMultiByte(text);
+}
+
+namespace {
+
+HMENU trackedMenu = nullptr;
+
+}  // namespace
+
 BOOL MenuView::TrackPopupMenu(UINT flags, int x, int y, WndView owner) const
 {
-    return ::TrackPopupMenu(menu, flags, x, y, 0, owner.GetSafeHwnd(), nullptr);
+    HMENU outer = std::exchange(trackedMenu, menu);
+    BOOL result = ::TrackPopupMenu(menu, flags, x, y, 0, owner.GetSafeHwnd(), nullptr);
+    trackedMenu = outer;
+    return result;
+}
+
+HMENU MenuView::TrackedMenu()
+{
+    return trackedMenu;
 }

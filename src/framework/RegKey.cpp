@@ -1,42 +1,42 @@
 #include "framework/RegKey.h"
 
-#include <utility>
+#include <algorithm>
 
 CRegKey::~CRegKey()
 {
-    Close();
+    Destroy();
 }
 
-CRegKey::CRegKey(CRegKey&& other) noexcept : m_hKey(std::exchange(other.m_hKey, nullptr))
+CRegKey::CRegKey(CRegKey&& other) noexcept : handle(other.Detach())
 {
 }
 
 CRegKey& CRegKey::operator=(CRegKey&& other) noexcept
 {
     if (this != &other) {
-        Close();
-        m_hKey = std::exchange(other.m_hKey, nullptr);
+        Destroy();
+        handle = other.Detach();
     }
     return *this;
 }
 
-LONG CRegKey::Open(HKEY parent, const char* subKey, REGSAM access)
+BOOL CRegKey::Destroy()
 {
-    Close();
-    return ::RegOpenKeyExA(parent, subKey, 0, access, &m_hKey);
+    HKEY old = Detach();
+    return old && ::RegCloseKey(old) == ERROR_SUCCESS;
 }
 
-void CRegKey::Close()
+LONG CRegKey::Open(HKEY parent, const char* subKey, REGSAM access)
 {
-    if (HKEY key = std::exchange(m_hKey, nullptr))
-        ::RegCloseKey(key);
+    Destroy();
+    return ::RegOpenKeyExA(parent, subKey, 0, access, &handle);
 }
 
 LONG CRegKey::QueryValue(const char* name, DWORD& type, std::vector<BYTE>& bytes, DWORD maxBytes) const
 {
     bytes.assign(maxBytes, 0);
     DWORD size = maxBytes;
-    LONG status = ::RegQueryValueExA(m_hKey, name, nullptr, &type, bytes.data(), &size);
-    bytes.resize(status == ERROR_SUCCESS ? size : 0);
+    LONG status = ::RegQueryValueExA(handle, name, nullptr, &type, bytes.data(), &size);
+    bytes.resize(status == ERROR_SUCCESS ? std::min(size, maxBytes) : 0);
     return status;
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -15,13 +15,17 @@ public:
     CRegKey(const CRegKey&) = delete;
     CRegKey& operator=(const CRegKey&) = delete;
 
-    HKEY m_hKey = nullptr;
+    HKEY GetSafeHandle() const { return handle; }
+    HKEY Detach() { return std::exchange(handle, nullptr); }
+    BOOL Destroy();
 
-    // subKey is ASCII.
+    // subKey is ASCII; closes the key owned so far.
     LONG Open(HKEY parent, const char* subKey, REGSAM access = KEY_READ);
-    void Close();
     // A value's type and bytes, no more than maxBytes of them; the bytes end
     // at the size the registry returned, with no terminator added. A null
     // name reads the default value.
     LONG QueryValue(const char* name, DWORD& type, std::vector<BYTE>& bytes, DWORD maxBytes) const;
+
+private:
+    HKEY handle = nullptr;
 };

@@ -4,7 +4,6 @@
 
 namespace {
 
-const SystemFacts platformFacts;
 const SystemFacts* installedFacts = nullptr;
 
 }  // namespace
@@ -34,8 +33,11 @@ bool SystemFacts::HasPalette(HDC dc) const
     return (::GetDeviceCaps(dc, RASTERCAPS) & RC_PALETTE) != 0;
 }
 
+// Made on first use: the menu detects the version during static
+// initialisation.
 const SystemFacts& SystemFacts::Current()
 {
+    static const SystemFacts platformFacts;
     return installedFacts ? *installedFacts : platformFacts;
 }
 

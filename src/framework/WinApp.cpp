@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/CodePage.h"
+#include "framework/ProfileBinary.h"
 #include "framework/Wnd.h"
 
 namespace {
@@ -35,33 +36,6 @@ std::wstring BaseName(const std::wstring& path)
 {
     size_t slash = path.find_last_of(L"\\/");
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
-
-int HexDigit(wchar_t c)
-{
-    if (c >= L'0' && c <= L'9')
-        return c - L'0';
-    if (c >= L'A' && c <= L'F')
-        return c - L'A' + 10;
-    if (c >= L'a' && c <= L'f')
-        return c - L'a' + 10;
-    return -1;
-}
-
-bool DecodeHex(const std::wstring& text, std::vector<BYTE>& data)
-{
-    if (text.size() % 2 != 0)
-        return false;
-    std::vector<BYTE> bytes;
-    for (size_t i = 0; i < text.size(); i += 2) {
-        int high = HexDigit(text[i]);
-        int low = HexDigit(text[i + 1]);
-        if (high < 0 || low < 0)
-            return false;
-        bytes.push_back(static_cast<BYTE>(high << 4 | low));
-    }
-    data.swap(bytes);
-    return true;
 }
 
 std::wstring ReadIniString(const std::wstring& file, const std::string& section, const std::string& entry,
@@ -123,7 +97,7 @@ std::string CWinApp::GetProfileString(const std::string& section, const std::str
 BOOL CWinApp::GetProfileBinary(const std::string& section, const std::string& entry, std::vector<BYTE>& data) const
 {
     std::wstring text = ReadIniString(profilePath, section, entry, std::wstring());
-    return !text.empty() && DecodeHex(text, data);
+    return DecodeProfileBinary(text, data);
 }
 
 CWinApp* AfxGetApp()

@@ -9,6 +9,7 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
 #include "framework/DataExchange.h"
+#include "framework/Menu.h"
 #include "framework/WindowCreationHook.h"
 
 namespace {
@@ -256,7 +257,17 @@ LRESULT CALLBACK CWnd::WindowProcThunk(HWND hwnd, UINT message, WPARAM wParam, L
 
 bool CWnd::OnWndMsg(Message& msg)
 {
-    return ReflectToChild(msg) || Dispatch(msg);
+    return ReflectToChild(msg) || Dispatch(msg) || RouteToMenu(msg);
+}
+
+// What a window does not handle itself of a menu's owner-drawn items goes
+// to the menu object registered for the item's menu.
+bool CWnd::RouteToMenu(Message& msg)
+{
+    if (!CMenu::DispatchOwnerDraw(m_hWnd, msg.message, msg.lParam))
+        return false;
+    msg.result = TRUE;
+    return true;
 }
 
 bool CWnd::Dispatch(Message& msg)

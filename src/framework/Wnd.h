@@ -62,6 +62,7 @@ private:
     bool OnWndMsg(Message& msg);
     bool Dispatch(Message& msg);
     bool ReflectToChild(Message& msg);
+    bool RouteToMenu(Message& msg);
     HWND ReflectionTarget(const Message& msg) const;
     void ReleaseHandle();
 

@@ -4,4 +4,4 @@ add_library(quill_framework_core STATIC
   ${CMAKE_CURRENT_LIST_DIR}/HttpFile.cpp
 )
 target_include_directories(quill_framework_core PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(quill_framework_core PUBLIC wininet)
+target_link_libraries(quill_framework_core PUBLIC quill_framework_pure wininet)

@@ -1,7 +1,6 @@
 # Windows part of the framework: windows, dialogs, controls, GDI ownership.
 add_library(quill_framework_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/AfxMessageBox.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/Archive.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Bitmap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Brush.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Button.cpp
@@ -15,7 +14,6 @@ add_library(quill_framework_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ImageList.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ListCtrl.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MemDC.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/MemFile.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MenuView.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PaintDC.cpp

@@ -5,12 +5,12 @@
 #include <vector>
 
 #include "framework/Archive.h"
-#include "framework/ArchiveException.h"
 #include "framework/Brush.h"
 #include "framework/DCView.h"
 #include "framework/Pen.h"
 #include "framework/Rgn.h"
 #include "framework/ScopedSelect.h"
+#include "listctrl/ColumnState.h"
 #include "listctrl/SortArrow.h"
 
 namespace {
@@ -57,19 +57,9 @@ void SortingHeader::ShowSortMark(int column, BOOL ascending)
 
 void SortingHeader::Serialize(CArchive& archive)
 {
-    try {
-        int32_t count = 0;
-        archive >> count;
-        if (count != GetItemCount())
-            return;
-        for (int column = 0; column < count; ++column) {
-            int32_t width = 0;
-            archive >> width;
-            SetWidth(column, width);
-        }
-    } catch (const CArchiveException&) {
-        // The block ended before its count: the widths set so far stay.
-    }
+    std::vector<int32_t> widths = ReadColumnWidths(archive, GetItemCount());
+    for (size_t column = 0; column < widths.size(); ++column)
+        SetWidth(static_cast<int>(column), widths[column]);
 }
 
 void SortingHeader::SetWidth(int column, int width)

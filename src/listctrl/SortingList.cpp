@@ -1,13 +1,13 @@
 #include "listctrl/SortingList.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <memory>
 #include <utility>
 
 #include "framework/Archive.h"
 #include "framework/MemFile.h"
 #include "framework/WinApp.h"
+#include "listctrl/HeadingSpec.h"
 #include "listctrl/LocaleCollator.h"
 #include "listctrl/RowComparison.h"
 #include "listctrl/RowData.h"
@@ -29,18 +29,12 @@ END_MESSAGE_MAP()
 
 BOOL SortingList::CreateColumns(const std::string& headings)
 {
-    size_t position = 0;
-    for (;;) {
-        size_t comma = headings.find(',', position);
-        if (comma == std::string::npos)
-            return TRUE;
-        size_t end = std::min(headings.find(';', comma + 1), headings.size());
-        int width = std::atoi(headings.substr(comma + 1, end - comma - 1).c_str());
+    for (const HeadingEntry& entry : ParseHeadingSpec(headings)) {
         // The count includes a column whose insertion fails.
-        if (InsertColumn(columnCount++, headings.substr(position, comma - position), LVCFMT_LEFT, width) == -1)
+        if (InsertColumn(columnCount++, entry.title, LVCFMT_LEFT, entry.width) == -1)
             return FALSE;
-        position = end + 1;
     }
+    return TRUE;
 }
 
 int SortingList::AddRow(const std::vector<std::string>& texts)

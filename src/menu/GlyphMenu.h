@@ -9,6 +9,7 @@
 #include "framework/ImageList.h"
 #include "framework/Menu.h"
 #include "menu/GlyphItemRecord.h"
+#include "menu/MenuTemplate.h"
 
 // A menu whose popup items draw themselves: each item carries a
 // GlyphItemRecord as its item data and shows its text with a glyph, in the
@@ -17,18 +18,20 @@
 class GlyphMenu : public CMenu {
 public:
     GlyphMenu();
-    virtual ~GlyphMenu();
+    ~GlyphMenu() override;
+    GlyphMenu(GlyphMenu&&) = delete;
+    GlyphMenu& operator=(GlyphMenu&&) = delete;
 
     // The look is the classic one on a palette display or when IsFlatStyle
     // is false, else the flat one.
-    virtual void DrawItem(LPDRAWITEMSTRUCT item);
-    virtual void MeasureItem(LPMEASUREITEMSTRUCT item);
-    virtual BOOL LoadMenu(UINT id);
-    // name may be an integer resource (MAKEINTRESOURCE). Fails, changing
-    // nothing, when the template is missing or malformed.
-    virtual BOOL LoadMenu(const wchar_t* name);
-    // Also deletes the submenus this menu created, never a caller's.
-    virtual BOOL DestroyMenu();
+    void DrawItem(LPDRAWITEMSTRUCT item) override;
+    void MeasureItem(LPMEASUREITEMSTRUCT item) override;
+    // Fails, changing nothing, when the template is missing or malformed.
+    BOOL LoadMenu(const wchar_t* name) override;
+    BOOL LoadMenu(UINT id) override;
+    // The menu's DestroyMenu: releases the records, the submenus this menu
+    // created (never a caller's) and the platform menu.
+    BOOL Destroy() override;
 
     // ---- Class-wide look and registry of popups.
     static int DetectWindowsVersion();
@@ -53,9 +56,9 @@ public:
     // The new record, not yet placed in items. text is code page 936.
     std::unique_ptr<GlyphItemRecord> ReplaceItem(int position, UINT flags, UINT_PTR id, const std::string& text);
     bool FindToolBarImage(UINT id, int toolBarResource, int& imageIndex) const;
-    // The level holding the command (this menu or a submenu), or null with
-    // position -1. The level may be a plain CMenu view.
-    CMenu* FindCommand(UINT id, int& position);
+    // The level holding the command (this menu or a submenu, which may be
+    // no GlyphMenu), or null with position -1.
+    HMENU FindCommand(UINT id, int& position) const;
     // text is code page 936; flags MF_BYPOSITION or MF_BYCOMMAND.
     bool GetItemText(UINT key, std::string& text, UINT flags);
     int MenuBarOffset() const;
@@ -123,5 +126,16 @@ public:
 
 private:
     static void Unregister(HMENU menu);
+    int LoadCommandGlyph(UINT_PTR id, int glyphResource) const;
+    std::unique_ptr<GlyphItemRecord> TakeClaimed(GlyphItemRecord* record);
+    std::unique_ptr<GlyphItemRecord> ResyncItem(int position);
+    void DetachPopups();
+    void DeleteCreatedSubmenu(HMENU menu);
+    bool BuildFromTemplate(const std::vector<MenuTemplateItem>& parsed);
+    void MakeMenuBar();
+    void AppendGlyphVariants(CImageList& list) const;
+    bool MakeGlyphVariants(const CImageList& list, int index, CBitmap& faded, CBitmap& shadow) const;
+    void ReplaceSharedFromBitmap(int index, HBITMAP bitmap) const;
+
     std::vector<std::unique_ptr<GlyphMenu>> createdSubmenus;  // made by LoadMenu
 };

@@ -29,7 +29,7 @@ TEST(Archive, EndOfDataThrowsAndReadReportsShortCount)
 
     CMemFile shortFile({ 1, 2, 3 });
     CArchive shortArchive(shortFile);
-    BYTE buffer[8];
+    unsigned char buffer[8];
     EXPECT_EQ(shortArchive.Read(buffer, sizeof(buffer)), 3u);
     EXPECT_EQ(shortArchive.Read(buffer, sizeof(buffer)), 0u);
 }

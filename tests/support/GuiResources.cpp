@@ -41,3 +41,12 @@ unsigned long LiveWindows()
     ::EnumWindows(CountOwnWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
+
+unsigned long LiveMenus()
+{
+    // Wine takes a handle of a bare index as the object at that index.
+    unsigned long count = 0;
+    for (ULONG_PTR index = 1; index < 0x10000; ++index)
+        count += ::IsMenu(reinterpret_cast<HMENU>(index)) ? 1 : 0;
+    return count;
+}
