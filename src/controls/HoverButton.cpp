@@ -239,7 +239,7 @@ int HoverButton::SetLinkTarget(const char* text)
 
 BOOL HoverButton::SetMenu(UINT menuId, HWND target)
 {
-    dropDownMenu.DestroyMenu();
+    dropDownMenu.Destroy();
     menuTarget = target;
     return dropDownMenu.LoadMenu(menuId);
 }
@@ -405,7 +405,7 @@ UINT HoverButton::OnGetCheck()
 LRESULT HoverButton::OnMenuChar(UINT character, UINT flags, MenuView menu)
 {
     if (GlyphMenu::IsGlyphMenu(menu.GetSafeHandle()))
-        return GlyphMenu::MatchMnemonic(character, flags, nullptr);
+        return GlyphMenu::MatchMnemonic(character, flags, CMenu::FromHandlePermanent(menu.GetSafeHandle()));
     return Default();
 }
 
@@ -414,7 +414,7 @@ void HoverButton::OnMeasureItem(int, LPMEASUREITEMSTRUCT item)
     auto asMenu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item->itemID));
     if (item->CtlType == ODT_MENU && ::IsMenu(asMenu) && GlyphMenu::IsGlyphMenu(asMenu))
         dropDownMenu.MeasureItem(item);
-    else
+    else if (!CMenu::DispatchOwnerDraw(m_hWnd, WM_MEASUREITEM, reinterpret_cast<LPARAM>(item)))
         Default();
 }
 

@@ -348,6 +348,61 @@ TEST_F(HoverButtonTest, ClickOpensTheLinkTargetWithTheShell)
     ::DeleteFileW(script.c_str());
 }
 
+// The drop-down menu's item requests as the button's window saw them: the
+// measured height, and draw requests for items of a GlyphMenu, which the
+// framework hands to that menu object.
+struct MenuTraffic {
+    HWND button = nullptr;
+    UINT measuredHeight = 0;
+    int glyphMenuDrawRequests = 0;
+    int ticks = 0;
+} traffic;
+
+LRESULT CALLBACK WatchMenuItems(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && call->hwnd == traffic.button) {
+        if (call->message == WM_MEASUREITEM)
+            traffic.measuredHeight = reinterpret_cast<const MEASUREITEMSTRUCT*>(call->lParam)->itemHeight;
+        if (call->message == WM_DRAWITEM) {
+            auto menu = reinterpret_cast<HMENU>(reinterpret_cast<const DRAWITEMSTRUCT*>(call->lParam)->hwndItem);
+            traffic.glyphMenuDrawRequests += dynamic_cast<GlyphMenu*>(CMenu::FromHandlePermanent(menu)) ? 1 : 0;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// In the menu's modal loop: choose the first item, or give up.
+void CALLBACK ChooseFirstItem(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (++traffic.ticks == 1) {
+        ::PostMessageW(traffic.button, WM_KEYDOWN, VK_DOWN, 0);
+        ::PostMessageW(traffic.button, WM_KEYDOWN, VK_RETURN, 0);
+    } else if (traffic.ticks == 20) {
+        ::EndMenu();
+    }
+}
+
+TEST_F(HoverButtonTest, DropDownMenuOpensItsFirstSubmenuThroughTheButtonAndTheCommandReachesTheParent)
+{
+    ASSERT_TRUE(dialog.search.SetMenu(kMenuId, nullptr));
+    traffic = MenuTraffic{ button };
+    HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, WatchMenuItems, nullptr, ::GetCurrentThreadId());
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 100, ChooseFirstItem);
+    Click(button);
+    ::KillTimer(nullptr, timer);
+    ::UnhookWindowsHookEx(hook);
+    MSG msg;
+    for (int i = 0; i < 250 && dialog.menuCommands == 0; ++i, ::Sleep(20)) {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+    }
+    EXPECT_EQ(dialog.menuCommands, 1);
+    EXPECT_EQ(dialog.clicks, 1);
+    EXPECT_GT(traffic.measuredHeight, 0u);
+    EXPECT_GT(traffic.glyphMenuDrawRequests, 0);
+}
+
 TEST_F(HoverButtonTest, FiveHundredHoverPressLeaveCyclesKeepGdiAndUserCounts)
 {
     dialog.search.LoadIcons(137, 0);
