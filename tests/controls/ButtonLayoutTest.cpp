@@ -40,14 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{ 7, true, false, kItem, kItem },
         PlacementCase{ 7, false, true, { 1, 1, 76, 34 }, kItem }));
 
-TEST(Placement, HalvingTruncatesTowardZero)
-{
-    ButtonRect title{ 0, 0, 20, 20 };
-    ImageRequest request{ kImageLeft, true, false, 32, 25, 20 };
-    // (20 - 25) / 2 is -2, not -3.
-    EXPECT_EQ(PlaceButtonImage(request, { 0, 0, 20, 20 }, title).top, -2);
-}
-
 TEST(TitleCentring, BlockCentredInTheSpaceLeftAndTopKept)
 {
     ButtonRect space{ 35, 1, 76, 34 };

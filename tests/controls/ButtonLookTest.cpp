@@ -17,16 +17,6 @@ TEST(ButtonLook, BackgroundSlot)
     EXPECT_EQ(BackgroundSlot(State(false, false, false)), kNormalBackground);
 }
 
-TEST(ButtonLook, TitleSlotsNeverUseFocusColours)
-{
-    TitleColours lit = TitleSlots(State(false, true, false));
-    EXPECT_EQ(lit.text, kHoverText);
-    EXPECT_EQ(lit.background, kHoverBackground);
-    TitleColours focused = TitleSlots(State(false, false, true));
-    EXPECT_EQ(focused.text, kNormalText);
-    EXPECT_EQ(focused.background, kNormalBackground);
-}
-
 TEST(ButtonLook, ImageSlot)
 {
     EXPECT_EQ(ImageSlot(State(false, false, false), true), 1);

@@ -242,17 +242,6 @@ TEST_F(HoverButtonTest, CheckBoxModeTogglesOnClickAndTakesChecks)
     EXPECT_EQ(dialog.clicks, 0);
 }
 
-TEST_F(HoverButtonTest, CustomCursorIsShownOverTheButton)
-{
-    BYTE andMask[128];
-    BYTE xorMask[128] = {};
-    std::fill(std::begin(andMask), std::end(andMask), 0xFF);
-    HCURSOR cursor = ::CreateCursor(::GetModuleHandleW(nullptr), 0, 0, 32, 32, andMask, xorMask);
-    dialog.search.SetCursor(cursor);
-    EXPECT_TRUE(::SendMessageW(button, WM_SETCURSOR, reinterpret_cast<WPARAM>(button), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
-    EXPECT_EQ(::GetCursor(), cursor);
-}
-
 TEST_F(HoverButtonTest, FacePerState)
 {
     dialog.search.SetIcons(MakeIcon([](int, int) { return kRed; }), nullptr);

@@ -17,24 +17,17 @@ std::string Repeat(const std::string& piece, int count)
     return text;
 }
 
-TEST(LinkTarget, KeepsAtMost259Bytes)
-{
-    LinkTarget target;
-    std::string text(300, 'a');
-    target.Set(text.c_str());
-    EXPECT_EQ(std::string(target.Get()), text.substr(0, 259));
-}
-
-TEST(LinkTarget, NeverSplitsADoubleByteCharacter)
+TEST(LinkTarget, KeepsAtMost259BytesAndNeverSplitsADoubleByteCharacter)
 {
     struct Case {
         std::string text;
         size_t kept;
     };
     const Case cases[] = {
-        // A character starting at byte 258 would need byte 259: it is dropped.
+        { std::string(300, 'a'), 259 },
+        // A character whose second byte would be the 260th is dropped.
         { std::string(258, 'a') + kWide + std::string(40, 'b'), 258 },
-        // One ending at byte 258 fits.
+        // One that ends at the 259th byte is kept.
         { std::string(257, 'a') + kWide + std::string(41, 'b'), 259 },
         // 150 single bytes, then 75 characters: 54 of them fit.
         { std::string(150, 'x') + Repeat(kWide, 75), 258 },
