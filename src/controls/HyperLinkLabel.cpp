@@ -1,5 +1,7 @@
 #include "controls/HyperLinkLabel.h"
 
+#include <utility>
+
 #include <shellapi.h>
 
 #include "framework/AfxMessageBox.h"

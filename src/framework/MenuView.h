@@ -10,7 +10,8 @@ class WndView;
 class MenuView {
 public:
     MenuView() = default;
-    explicit MenuView(HMENU menu) : menu(menu) {}
+    // Any menu handle is a view.
+    MenuView(HMENU menu) : menu(menu) {}
 
     HMENU GetSafeHandle() const { return menu; }
     explicit operator bool() const { return menu != nullptr; }

@@ -39,6 +39,7 @@ END_MESSAGE_MAP()
 class PassingChild : public CWnd {
 public:
     int clicks = 0;
+    int doubleClicks = 0;
     BOOL keep = FALSE;
 
 protected:
@@ -47,12 +48,18 @@ protected:
         ++clicks;
         return keep;
     }
+    BOOL OnReflectedDoubleClick(NMHDR*, LRESULT*)
+    {
+        ++doubleClicks;
+        return keep;
+    }
 
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(PassingChild, CWnd)
     ON_CONTROL_REFLECT_EX(BN_CLICKED, OnReflectedClick)
+    ON_NOTIFY_REFLECT_EX(NM_DBLCLK, OnReflectedDoubleClick)
 END_MESSAGE_MAP()
 
 class DrawnButton : public CButton {
@@ -68,6 +75,7 @@ public:
     int childCommands = 0;
     int plainCommands = 0;
     int passingCommands = 0;
+    int passingNotifications = 0;
     int menuCommands = 0;
 
 protected:
@@ -80,6 +88,7 @@ protected:
     void OnChildCommand() { ++childCommands; }
     void OnPlainCommand() { ++plainCommands; }
     void OnPassingCommand() { ++passingCommands; }
+    void OnPassingNotification(NMHDR*, LRESULT*) { ++passingNotifications; }
     void OnMenuCommand() { ++menuCommands; }
 
     DECLARE_MESSAGE_MAP()
@@ -91,6 +100,7 @@ BEGIN_MESSAGE_MAP(Parent, CWnd)
     ON_BN_CLICKED(kChildId, OnChildCommand)
     ON_BN_CLICKED(kPlainChildId, OnPlainCommand)
     ON_BN_CLICKED(kPassingChildId, OnPassingCommand)
+    ON_NOTIFY(NM_DBLCLK, kPassingChildId, OnPassingNotification)
     ON_COMMAND(kMenuCommand, OnMenuCommand)
 END_MESSAGE_MAP()
 
@@ -168,13 +178,15 @@ TEST_F(Reflection, DrawItemIsReflectedToOwnerDrawnControl)
 TEST_F(Reflection, ExtendedReflectionLetsTheParentSeeWhatTheChildPassesOn)
 {
     Command(passing.m_hWnd, kPassingChildId);
-    EXPECT_EQ(passing.clicks, 1);
-    EXPECT_EQ(parent.passingCommands, 1);
+    Notify(passing.m_hWnd, kPassingChildId, NM_DBLCLK);
+    EXPECT_EQ(passing.clicks + passing.doubleClicks, 2);
+    EXPECT_EQ(parent.passingCommands + parent.passingNotifications, 2);
 
     passing.keep = TRUE;
     Command(passing.m_hWnd, kPassingChildId);
-    EXPECT_EQ(passing.clicks, 2);
-    EXPECT_EQ(parent.passingCommands, 1);
+    Notify(passing.m_hWnd, kPassingChildId, NM_DBLCLK);
+    EXPECT_EQ(passing.clicks + passing.doubleClicks, 4);
+    EXPECT_EQ(parent.passingCommands + parent.passingNotifications, 2);
 }
 
 TEST_F(Reflection, CommandEntryTakesMenusAndAcceleratorsButNotOtherControlCodes)
