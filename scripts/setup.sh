@@ -8,7 +8,7 @@ packages=(
   wine wine64
   googletest libcpp-httplib-dev pkg-config python3
   clang libclang-rt-14-dev
-  xvfb imagemagick fonts-wqy-microhei x11-utils
+  xvfb imagemagick fonts-wqy-microhei x11-utils xdotool
 )
 missing=()
 for p in "${packages[@]}"; do

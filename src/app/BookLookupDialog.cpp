@@ -75,6 +75,7 @@ void BookLookupDialog::DoDataExchange(CDataExchange* dx)
 BOOL BookLookupDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    searchButton.LoadIcons(IDI_SEARCH, 0);
     rowSink = std::make_shared<ListRowSink>(m_hWnd, WM_ADD_ROW);
     coverDownloader = std::make_unique<CoverDownloader>(m_hWnd, WM_COVER_DOWNLOADED);
     resultsList.SetExtendedStyle(kListStyles);

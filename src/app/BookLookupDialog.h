@@ -2,8 +2,8 @@
 #include <memory>
 #include <string>
 
+#include "controls/HoverButton.h"
 #include "controls/HyperLinkLabel.h"
-#include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 #include "framework/KernelHandle.h"
@@ -38,7 +38,7 @@ private:
 
     HyperLinkLabel helpLink;
     CEdit introBox;
-    CButton searchButton;
+    HoverButton searchButton;
     HyperLinkLabel creditLink;
     SortingList resultsList;
     std::string isbnText;

@@ -5,6 +5,11 @@ BOOL CBitmap::CreateCompatibleBitmap(HDC dc, int width, int height)
     return Replace(::CreateCompatibleBitmap(dc, width, height));
 }
 
+BOOL CBitmap::CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits)
+{
+    return Replace(::CreateBitmap(width, height, planes, bitsPerPixel, bits));
+}
+
 BOOL CBitmap::CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits)
 {
     void* ignored = nullptr;

@@ -96,6 +96,21 @@ COLORREF DCView::GetPixel(int x, int y) const
     return ::GetPixel(dc, x, y);
 }
 
+COLORREF DCView::SetPixel(int x, int y, COLORREF color) const
+{
+    return ::SetPixel(dc, x, y, color);
+}
+
+BOOL DCView::DrawState(POINT at, SIZE size, HICON icon, UINT flags) const
+{
+    return ::DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y, size.cx, size.cy, flags);
+}
+
+BOOL DCView::DrawState(POINT at, SIZE size, HBITMAP bitmap, UINT flags) const
+{
+    return ::DrawStateW(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, at.x, at.y, size.cx, size.cy, flags);
+}
+
 int DCView::DrawText(const std::string& text, RECT* rect, UINT format) const
 {
     return DrawText(MultiByteToWide(text), rect, format);

@@ -32,6 +32,10 @@ public:
     POINT SetWindowOrg(int x, int y) const;
     BOOL BitBlt(int x, int y, int width, int height, DCView source, int sourceX, int sourceY, DWORD rop) const;
     COLORREF GetPixel(int x, int y) const;
+    COLORREF SetPixel(int x, int y, COLORREF color) const;
+    // flags: DST_ICON or DST_BITMAP with DSS_*; with no brush.
+    BOOL DrawState(POINT at, SIZE size, HICON icon, UINT flags) const;
+    BOOL DrawState(POINT at, SIZE size, HBITMAP bitmap, UINT flags) const;
     // text is code page 936.
     int DrawText(const std::string& text, RECT* rect, UINT format) const;
     int DrawText(const std::wstring& text, RECT* rect, UINT format) const;

@@ -1,5 +1,7 @@
 #include "framework/WndView.h"
 
+#include <commctrl.h>
+
 #include "framework/CodePage.h"
 #include "framework/MenuView.h"
 
@@ -58,6 +60,13 @@ void WndView::GetWindowRect(RECT* rect) const
 void WndView::ClientToScreen(POINT* point) const
 {
     ::ClientToScreen(m_hWnd, point);
+}
+
+BOOL WndView::TrackMouseLeave() const
+{
+    // The record's own size: the 32-bit one is refused on x86_64.
+    TRACKMOUSEEVENT track{ sizeof(track), TME_LEAVE, m_hWnd, 0 };
+    return ::_TrackMouseEvent(&track);
 }
 
 void WndView::InvalidateRect(const RECT* rect, BOOL erase) const

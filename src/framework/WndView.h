@@ -28,6 +28,8 @@ public:
     void GetClientRect(RECT* rect) const;
     void GetWindowRect(RECT* rect) const;
     void ClientToScreen(POINT* point) const;
+    // Asks for one WM_MOUSELEAVE when the pointer leaves the window.
+    BOOL TrackMouseLeave() const;
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE) const;
     HWND SetFocus() const;
     HWND SetCapture() const;

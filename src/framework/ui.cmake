@@ -22,6 +22,7 @@ add_library(quill_framework_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/Resource.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Rgn.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ScopedSelect.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Shell.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SysColorBitmap.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SystemFacts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ToolTipCtrl.cpp

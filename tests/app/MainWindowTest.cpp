@@ -109,6 +109,31 @@ TEST(MainWindow, EnterElsewhereMovesTheFocusAndDoesNotSearch)
     });
 }
 
+TEST(MainWindow, SearchButtonClickSearchesAndADoubleClickSearchesTwice)
+{
+    RunMainWindow([](DialogHarness& h) {
+        const std::string search = "/BookSearch.aspx?ISBN=";
+        auto waitFor = [&](int count) {
+            for (int i = 0; i < 250 && ServerRequestCount(search) < count; ++i)
+                ::Sleep(20);
+            return ServerRequestCount(search);
+        };
+        auto press = [&](UINT down) {
+            ::PostMessageW(h.Item(1001), down, MK_LBUTTON, MAKELPARAM(5, 5));
+            ::PostMessageW(h.Item(1001), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+        };
+        h.SetText(1002, "9787333333333");
+        int before = ServerRequestCount(search);
+        press(WM_LBUTTONDOWN);
+        EXPECT_EQ(before + 1, waitFor(before + 1));
+        press(WM_LBUTTONDOWN);
+        press(WM_LBUTTONDBLCLK);
+        EXPECT_EQ(before + 3, waitFor(before + 3));
+        DialogHarness::Settle();
+        h.Close();
+    });
+}
+
 TEST(MainWindow, TwoHundredSearchesLeaveNoGdiOrUserObjects)
 {
     RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
