@@ -111,25 +111,22 @@ TEST(MainWindow, EnterElsewhereMovesTheFocusAndDoesNotSearch)
 
 TEST(MainWindow, SearchButtonClickSearchesAndADoubleClickSearchesTwice)
 {
-    RunMainWindow([](DialogHarness& h) {
+    RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
         const std::string search = "/BookSearch.aspx?ISBN=";
-        auto waitFor = [&](int count) {
-            for (int i = 0; i < 250 && ServerRequestCount(search) < count; ++i)
-                ::Sleep(20);
-            return ServerRequestCount(search);
-        };
         auto press = [&](UINT down) {
             ::PostMessageW(h.Item(1001), down, MK_LBUTTON, MAKELPARAM(5, 5));
             ::PostMessageW(h.Item(1001), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         };
         h.SetText(1002, "9787333333333");
         int before = ServerRequestCount(search);
+        unsigned ended = BookLookupDialogProbe::Lookup(dialog).WorkersEnded();
         press(WM_LBUTTONDOWN);
-        EXPECT_EQ(before + 1, waitFor(before + 1));
+        EXPECT_TRUE(WaitFor([&] { return ServerRequestCount(search) == before + 1; }));
         press(WM_LBUTTONDOWN);
         press(WM_LBUTTONDBLCLK);
-        EXPECT_EQ(before + 3, waitFor(before + 3));
-        DialogHarness::Settle();
+        EXPECT_TRUE(WaitFor([&] { return ServerRequestCount(search) == before + 3; }));
+        // Every worker has published before the window goes.
+        EXPECT_TRUE(WaitFor([&] { return BookLookupDialogProbe::Lookup(dialog).WorkersEnded() >= ended + 6; }));
         h.Close();
     });
 }
