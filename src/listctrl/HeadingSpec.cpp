@@ -28,17 +28,17 @@ int ParseWidth(const std::string& text)
 
 }
 
-std::vector<HeadingEntry> ParseHeadingSpec(const std::string& spec)
+std::vector<HeadingEntry> ParseHeadingSpec(const std::string& headings)
 {
     std::vector<HeadingEntry> entries;
     size_t position = 0;
     for (;;) {
-        size_t comma = spec.find(',', position);
+        size_t comma = headings.find(',', position);
         if (comma == std::string::npos)
             return entries;
-        size_t end = std::min(spec.find(';', comma + 1), spec.size());
-        int width = ParseWidth(spec.substr(comma + 1, end - comma - 1));
-        entries.push_back({spec.substr(position, comma - position), width});
+        size_t end = std::min(headings.find(';', comma + 1), headings.size());
+        int width = ParseWidth(headings.substr(comma + 1, end - comma - 1));
+        entries.push_back({headings.substr(position, comma - position), width});
         position = end + 1;
     }
 }

@@ -2,8 +2,8 @@
 
 std::string ResultHeadingSpec()
 {
-    std::string spec;
+    std::string headings;
     for (const ResultColumn& column : kResultColumns)
-        spec += std::string(spec.empty() ? "" : ";") + column.heading + "," + std::to_string(column.width);
-    return spec;
+        headings += std::string(headings.empty() ? "" : ";") + column.heading + "," + std::to_string(column.width);
+    return headings;
 }

@@ -27,5 +27,5 @@ constexpr int kCopiedColumnCount = kCoverUrlColumn;
 
 static_assert(kResultColumnCount == ColumnOfSlot(kIntro), "every slot but the introduction is a column");
 
-// The heading specification of the list: "title,width;..." (UTF-8).
+// The heading text of the list: "title,width;..." (UTF-8).
 std::string ResultHeadingSpec();

@@ -1,4 +1,4 @@
-// The heading specification grammar of the result list.
+// The heading text grammar of the result list.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -7,11 +7,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::string spec(reinterpret_cast<const char*>(data), size);
+    const std::string headings(reinterpret_cast<const char*>(data), size);
     size_t titleBytes = 0;
-    for (const HeadingEntry& entry : ParseHeadingSpec(spec))
+    for (const HeadingEntry& entry : ParseHeadingSpec(headings))
         titleBytes += entry.title.size();
-    // Titles are parts of the specification.
+    // Titles are parts of the heading text.
     if (titleBytes > size)
         __builtin_trap();
     return 0;
