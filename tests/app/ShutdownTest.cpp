@@ -3,19 +3,13 @@
 
 #include "AppCopy.h"
 #include "TestServer.h"
-#include "framework/KernelHandle.h"
 
 namespace {
 
 TEST(Shutdown, ClosingWhileBothWorkersWaitOnAStalledServerEndsCleanly)
 {
-    std::wstring exe = InstallAppCopy(QUILL_APP_EXE, L"shutdown");
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(::CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    KernelHandle process(pi.hProcess), thread(pi.hThread);
-    HWND dialog = WaitForMainWindow(pi.dwProcessId);
+    AppCopy app(QUILL_APP_EXE, L"shutdown");
+    HWND dialog = app.WaitForMainWindow();
     ASSERT_NE(nullptr, dialog);
 
     HWND edit = ::GetDlgItem(dialog, 1002);
@@ -28,11 +22,7 @@ TEST(Shutdown, ClosingWhileBothWorkersWaitOnAStalledServerEndsCleanly)
     ASSERT_EQ(1, ServerRequestCount("/BookSearch.aspx?ISBN=stall"));
 
     ::PostMessageW(dialog, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.GetSafeHandle(), 5000));
-    DWORD code = 1;
-    ::GetExitCodeProcess(process.GetSafeHandle(), &code);
-    EXPECT_EQ(0u, code);
-    RemoveAppCopy(exe);
+    EXPECT_EQ(0u, app.WaitForExit(5000));
 }
 
 }

@@ -17,7 +17,6 @@
 #include "MainWindowSupport.h"
 #include "TestServer.h"
 #include "app/BookLookupDialog.h"
-#include "framework/KernelHandle.h"
 
 namespace {
 
@@ -164,13 +163,8 @@ TEST(Stress, ThousandSearchesFiveMillisecondsApart)
 
 TEST(Stress, ClosingTheWindowInTheMiddleOfTheRunExitsWithZero)
 {
-    std::wstring exe = InstallAppCopy(QUILL_APP_EXE, L"stress");
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(::CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi));
-    KernelHandle process(pi.hProcess), thread(pi.hThread);
-    HWND dialog = WaitForMainWindow(pi.dwProcessId);
+    AppCopy app(QUILL_APP_EXE, L"stress");
+    HWND dialog = app.WaitForMainWindow();
     ASSERT_NE(nullptr, dialog);
     HWND edit = ::GetDlgItem(dialog, 1002);
     for (int i = 0; i < kSearches / 2; ++i) {
@@ -179,11 +173,7 @@ TEST(Stress, ClosingTheWindowInTheMiddleOfTheRunExitsWithZero)
         ::Sleep(kPaceMs);
     }
     ::PostMessageW(dialog, WM_CLOSE, 0, 0);
-    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(process.GetSafeHandle(), 20000));
-    DWORD code = 1;
-    ::GetExitCodeProcess(process.GetSafeHandle(), &code);
-    EXPECT_EQ(0u, code);
-    RemoveAppCopy(exe);
+    EXPECT_EQ(0u, app.WaitForExit(20000));
 }
 
 }

@@ -30,35 +30,53 @@ std::wstring Folder(const std::wstring& path)
 
 }
 
-std::wstring InstallAppCopy(const std::wstring& exe, const std::wstring& tag)
+AppCopy::AppCopy(const std::wstring& exe, const std::wstring& tag)
 {
     wchar_t temp[MAX_PATH];
     ::GetTempPathW(MAX_PATH, temp);
     std::wstring folder = std::wstring(temp) + L"quillfind-" + tag + L"-" + std::to_wstring(::GetCurrentProcessId());
     ::CreateDirectoryW(folder.c_str(), nullptr);
-    std::wstring copy = folder + L"\\Quillfind.exe";
+    copy = folder + L"\\Quillfind.exe";
     ::CopyFileW(exe.c_str(), copy.c_str(), FALSE);
     std::string ini = "[Sources]\ncommunity=" + TestServerBase() + "\nlibrary=" + TestServerBase() +
                       "\ncovers=" + TestServerBase() + "/lpic/\n";
     FILE* file = _wfopen((folder + L"\\Quillfind.ini").c_str(), L"wb");
     std::fwrite(ini.data(), 1, ini.size(), file);
     std::fclose(file);
-    return copy;
+
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    if (::CreateProcessW(copy.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        process.Attach(pi.hProcess);
+        ::CloseHandle(pi.hThread);
+        processId = pi.dwProcessId;
+    }
 }
 
-void RemoveAppCopy(const std::wstring& copy)
+AppCopy::~AppCopy()
 {
+    if (WaitForExit(5000) == STILL_ACTIVE)
+        ::TerminateProcess(process.GetSafeHandle(), 1);
     ::DeleteFileW(copy.c_str());
     ::DeleteFileW((Folder(copy) + L"\\Quillfind.ini").c_str());
     ::RemoveDirectoryW(Folder(copy).c_str());
 }
 
-HWND WaitForMainWindow(DWORD process)
+HWND AppCopy::WaitForMainWindow() const
 {
-    Found found{process, nullptr};
-    for (int i = 0; i < 200 && !found.dialog; ++i) {
+    Found found{processId, nullptr};
+    for (int i = 0; i < 200 && processId && !found.dialog; ++i) {
         ::Sleep(50);
         ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&found));
     }
     return found.dialog;
+}
+
+DWORD AppCopy::WaitForExit(DWORD timeoutMs) const
+{
+    DWORD code = STILL_ACTIVE;
+    if (process && ::WaitForSingleObject(process.GetSafeHandle(), timeoutMs) == WAIT_OBJECT_0)
+        ::GetExitCodeProcess(process.GetSafeHandle(), &code);
+    return code;
 }

@@ -3,10 +3,25 @@
 
 #include <windows.h>
 
-// A copy of the program at exe in a folder of its own (named after tag),
-// with a Quillfind.ini beside it that points every source at the test
-// catalogue service. Returns the copy's path.
-std::wstring InstallAppCopy(const std::wstring& exe, const std::wstring& tag);
-void RemoveAppCopy(const std::wstring& copy);
-// The main window of process, once it is there; null after about ten seconds.
-HWND WaitForMainWindow(DWORD process);
+#include "framework/KernelHandle.h"
+
+// The program at exe, copied to a folder of its own (named after tag) with
+// a Quillfind.ini beside it that points every source at the test catalogue
+// service, and started. The copy is removed with the object.
+class AppCopy {
+public:
+    AppCopy(const std::wstring& exe, const std::wstring& tag);
+    ~AppCopy();
+    AppCopy(const AppCopy&) = delete;
+    AppCopy& operator=(const AppCopy&) = delete;
+
+    // Its main window once it is there; null after about ten seconds.
+    HWND WaitForMainWindow() const;
+    // Its exit code once it has ended within timeoutMs; STILL_ACTIVE otherwise.
+    DWORD WaitForExit(DWORD timeoutMs) const;
+
+private:
+    std::wstring copy;
+    KernelHandle process;
+    DWORD processId = 0;
+};
