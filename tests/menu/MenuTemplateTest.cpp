@@ -52,7 +52,7 @@ TEST(MenuTemplate, HeaderOffsetIsSkipped)
     EXPECT_EQ(u"Only", items[0].text);
 }
 
-TEST(MenuTemplate, EveryTruncationFailsWhole)
+TEST(MenuTemplate, TruncationsOtherVersionsAndWildOffsetsFail)
 {
     std::vector<unsigned char> data = NestedTemplate();
     std::vector<MenuTemplateItem> items;
@@ -62,12 +62,6 @@ TEST(MenuTemplate, EveryTruncationFailsWhole)
         EXPECT_FALSE(ParseMenuTemplate(cut.data(), cut.size(), items)) << size;
         EXPECT_TRUE(items.empty());
     }
-}
-
-TEST(MenuTemplate, OtherVersionsAndWildOffsetsFail)
-{
-    std::vector<unsigned char> data = NestedTemplate();
-    std::vector<MenuTemplateItem> items;
     data[0] = 1;  // extended template
     EXPECT_FALSE(ParseMenuTemplate(data.data(), data.size(), items));
     data[0] = 0;
