@@ -16,20 +16,17 @@ TEST(ClassicLayout, PartsOfAnItemWithTheDefaultGlyph) {
     EXPECT_EQ((MenuRect{35, 19, 184, 44}), l.text);
 }
 
-TEST(ClassicLayout, WholeWidthHighlightAndFullTextWithoutGlyphColumnOrShortcut) {
+TEST(ClassicLayout, WithoutGlyphColumnOrShortcutAndTheSeparatorLine) {
     ClassicLayout l = LayOutClassicItem({10, 20, 200, 39}, 16, 15, false, false);
     EXPECT_EQ((MenuRect{10, 20, 200, 39}), l.highlight);
     EXPECT_EQ(200, l.text.right);
+    EXPECT_EQ((MenuRect{0, 14, 90, 19}), ClassicSeparatorLine({0, 10, 90, 19}));
 }
 
 TEST(ClassicLayout, CellStaysAtTheTopOfAShortItem) {
     for (int height : {15, 16, 18, 19, 20})
         EXPECT_EQ(20, LayOutClassicItem({0, 20, 90, 20 + height}, 16, 15, true, false).glyphCell.top) << height;
     EXPECT_EQ(21, LayOutClassicItem({0, 20, 90, 41}, 16, 15, true, false).glyphCell.top);
-}
-
-TEST(ClassicLayout, SeparatorLineAcrossTheMiddle) {
-    EXPECT_EQ((MenuRect{0, 14, 90, 19}), ClassicSeparatorLine({0, 10, 90, 19}));
 }
 
 TEST(FlatLayout, PartsOfAnItemWithGlyphVariants) {

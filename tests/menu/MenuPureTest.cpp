@@ -96,17 +96,14 @@ TEST(PlatformLook, VersionTable)
         EXPECT_EQ(c.code, MapWindowsVersion(c.packed, c.major, c.minor)) << std::hex << c.packed << " " << c.major;
 }
 
-TEST(PlatformLook, ClassicThemeName)
+TEST(PlatformLook, ClassicThemeNameFromRegistryText)
 {
     EXPECT_TRUE(IsClassicThemeName("C:\\WINDOWS\\Resources\\Themes\\windows CLASSIC.theme"));
     EXPECT_TRUE(IsClassicThemeName("Windows Classic.theme"));
     EXPECT_FALSE(IsClassicThemeName("Windows Classic.theme.bak"));
     EXPECT_FALSE(IsClassicThemeName("Classic.theme"));
     EXPECT_FALSE(IsClassicThemeName("C:\\Luna.theme"));
-}
-
-TEST(PlatformLook, RegistryTextEndsAtZeroOrSize)
-{
+    // Registry text ends at a zero or at the size read.
     const unsigned char unterminated[] = {'a', 'b', 'c'};
     const unsigned char terminated[] = {'a', 0, 'c'};
     EXPECT_EQ("abc", RegistryText(unterminated, sizeof unterminated));
