@@ -9,16 +9,13 @@ ButtonState State(bool hovering, bool pressed, bool focused, bool checkBoxMode =
     return { hovering, pressed, focused, checkBoxMode };
 }
 
-TEST(ButtonLook, BackgroundSlot)
+TEST(ButtonLook, BackgroundAndImageSlots)
 {
     EXPECT_EQ(BackgroundSlot(State(true, false, true)), kHoverBackground);
     EXPECT_EQ(BackgroundSlot(State(false, true, true)), kHoverBackground);
     EXPECT_EQ(BackgroundSlot(State(false, false, true)), kFocusBackground);
     EXPECT_EQ(BackgroundSlot(State(false, false, false)), kNormalBackground);
-}
 
-TEST(ButtonLook, ImageSlot)
-{
     EXPECT_EQ(ImageSlot(State(false, false, false), true), 1);
     EXPECT_EQ(ImageSlot(State(false, false, false), false), 0);
     EXPECT_EQ(ImageSlot(State(true, false, false), true), 0);

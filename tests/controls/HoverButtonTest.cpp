@@ -220,16 +220,13 @@ TEST_F(HoverButtonTest, DisablingMovesTheFocusOnlyFromTheButton)
     EXPECT_EQ(::GetFocus(), Item(kAfterId));
 }
 
-TEST_F(HoverButtonTest, ClicksReachTheDialogAndADoubleClickIsTwo)
+TEST_F(HoverButtonTest, ClicksReachTheDialogAndCheckBoxModeTogglesAndTakesChecks)
 {
     Click(button);
     EXPECT_EQ(dialog.clicks, 1);
     Click(button, true);
-    EXPECT_EQ(dialog.clicks, 3);
-}
+    EXPECT_EQ(dialog.clicks, 3) << "a double click is two";
 
-TEST_F(HoverButtonTest, CheckBoxModeTogglesOnClickAndTakesChecks)
-{
     HWND check = Item(kCheckId);
     Click(check);
     EXPECT_EQ(::SendMessageW(check, BM_GETCHECK, 0, 0), 1);
@@ -239,7 +236,7 @@ TEST_F(HoverButtonTest, CheckBoxModeTogglesOnClickAndTakesChecks)
     EXPECT_EQ(::SendMessageW(check, BM_GETCHECK, 0, 0), 1);
     ::SendMessageW(button, BM_SETCHECK, BST_CHECKED, 0);
     EXPECT_EQ(::SendMessageW(button, BM_GETCHECK, 0, 0), 0);
-    EXPECT_EQ(dialog.clicks, 0);
+    EXPECT_EQ(dialog.clicks, 3);
 }
 
 TEST_F(HoverButtonTest, FacePerState)
@@ -248,12 +245,8 @@ TEST_F(HoverButtonTest, FacePerState)
     Face idle(dialog.search, 0);
     EXPECT_EQ(idle.At(0, 0), Sys(COLOR_BTNFACE));
     EXPECT_EQ(idle.At(kWidth - 1, kHeight - 1), Sys(COLOR_BTNFACE));
-    // The icon: 3 from the left, (36 - 32) / 2 from the top.
+    // One probe of the icon per state; its placement is checked in ButtonLayoutTest.
     EXPECT_EQ(idle.At(3, 2), kRed);
-    EXPECT_EQ(idle.At(34, 33), kRed);
-    EXPECT_NE(idle.At(2, 2), kRed);
-    EXPECT_NE(idle.At(3, 1), kRed);
-    EXPECT_NE(idle.At(3, 34), kRed);
     RECT title = idle.Find(Sys(COLOR_BTNTEXT));
     ASSERT_GE(title.right, title.left);
 
@@ -266,7 +259,7 @@ TEST_F(HoverButtonTest, FacePerState)
     EXPECT_EQ(pressed.At(0, 0), Sys(COLOR_BTNSHADOW));
     EXPECT_EQ(pressed.At(kWidth - 1, kHeight - 1), Sys(COLOR_BTNHIGHLIGHT));
     EXPECT_EQ(pressed.At(4, 3), kRed);
-    EXPECT_NE(pressed.At(3, 2), kRed);
+    EXPECT_NE(pressed.At(3, 2), kRed) << "the pressed icon moves one pixel right and down";
     RECT moved = pressed.Find(Sys(COLOR_BTNTEXT));
     EXPECT_EQ(moved.left, title.left + 1);
     EXPECT_EQ(moved.top, title.top + 1);
@@ -308,10 +301,9 @@ TEST_F(HoverButtonTest, BitmapShowsTheBackgroundWhereItHasItsTransparentColour)
         dc.FillRect(&right, CBrush(RGB(0, 255, 0)));
     }
     ASSERT_EQ(dialog.search.SetBitmaps(bitmap.Detach(), RGB(0, 255, 0), nullptr, 0), 0);
-    // Left of the title, 3 from the edge, (36 - 8) / 2 from the top.
+    // Left of the title, 3 from the edge, (36 - 8) / 2 from the top; the right half is transparent.
     Face face(dialog.search, 0);
     EXPECT_EQ(face.At(3, 14), kRed);
-    EXPECT_EQ(face.At(2, 14), Sys(COLOR_BTNFACE));
     EXPECT_EQ(face.At(7, 14), Sys(COLOR_BTNFACE));
 }
 

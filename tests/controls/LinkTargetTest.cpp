@@ -17,7 +17,7 @@ std::string Repeat(const std::string& piece, int count)
     return text;
 }
 
-TEST(LinkTarget, KeepsAtMost259BytesAndNeverSplitsADoubleByteCharacter)
+TEST(LinkTarget, KeepsAtMost259BytesNeverSplitsADoubleByteCharacterAndNullClears)
 {
     struct Case {
         std::string text;
@@ -39,10 +39,7 @@ TEST(LinkTarget, KeepsAtMost259BytesAndNeverSplitsADoubleByteCharacter)
         target.Set(c.text.c_str());
         EXPECT_EQ(std::string(target.Get()), c.text.substr(0, c.kept));
     }
-}
-
-TEST(LinkTarget, NullClearsAnEarlierTarget)
-{
+    // Null clears an earlier target.
     LinkTarget target;
     target.Set("http://127.0.0.1/");
     EXPECT_FALSE(target.Empty());
