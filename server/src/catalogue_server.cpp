@@ -2,6 +2,7 @@
 
 #include <netinet/in.h>
 #include <netinet/tcp.h>
+#include <sys/socket.h>
 
 #include <algorithm>
 #include <chrono>
@@ -81,7 +82,8 @@ CatalogueServer::CatalogueServer(Catalogue catalogue, std::string dataDir)
     http_.new_task_queue = [] { return new httplib::ThreadPool(256); };
     // Plain SO_REUSEADDR only: with port sharing, a second server on a busy
     // fixed port would start "successfully" and split the requests.
-    http_.set_socket_options([](socket_t sock) {
+    http_.set_socket_options([this](socket_t sock) {
+        listenSocket_ = sock;
         int yes = 1;
         setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<const void *>(&yes), sizeof yes);
         // Accepted sockets inherit it: headers and body go out as separate
@@ -90,14 +92,20 @@ CatalogueServer::CatalogueServer(Catalogue catalogue, std::string dataDir)
     });
     // Short idle and read limits so that shutdown never waits on a silent client.
     http_.set_keep_alive_timeout(1);
+    // As many requests per connection as a common web server allows; the
+    // library's default of 5 makes a batch lookup reconnect all the time.
+    http_.set_keep_alive_max_count(100);
     http_.set_read_timeout(2, 0);
     addRoutes();
     addScenarios();
 }
 
 int CatalogueServer::bind(const std::string &host, int port) {
-    if (port == 0) return http_.bind_to_any_port(host);
-    return http_.bind_to_port(host, port) ? port : -1;
+    int bound = port == 0 ? http_.bind_to_any_port(host) : http_.bind_to_port(host, port) ? port : -1;
+    // The library listens with a queue of 5: a batch lookup opening 30
+    // connections at once would lose some and wait a second for the retry.
+    if (bound > 0) ::listen(listenSocket_, SOMAXCONN);
+    return bound;
 }
 
 bool CatalogueServer::run(const std::string &coverBase) {
@@ -127,10 +135,11 @@ bool CatalogueServer::pause(int seconds) const { return pauseMs(seconds * 1000L)
 
 bool CatalogueServer::pauseMs(long milliseconds) const {
     const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < until) {
+    // Sleeping until a point in time, not for a rounded duration: the last
+    // millisecond would otherwise round to zero and spin.
+    for (auto now = std::chrono::steady_clock::now(); now < until; now = std::chrono::steady_clock::now()) {
         if (stopping_) return false;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(until - std::chrono::steady_clock::now());
-        std::this_thread::sleep_for(std::min(left, std::chrono::milliseconds(50)));
+        std::this_thread::sleep_until(std::min(until, now + std::chrono::milliseconds(50)));
     }
     return !stopping_;
 }

@@ -57,5 +57,6 @@ private:
     std::mutex busyMutex_;
     std::map<std::string, long> busyCounts_;
     std::atomic<bool> stopping_{false};
+    socket_t listenSocket_ = INVALID_SOCKET;
     httplib::Server http_;
 };

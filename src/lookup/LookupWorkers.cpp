@@ -16,7 +16,7 @@ DWORD RunWorker(LPVOID param, SourceKind source)
         BookRecord record;
         PageFetch fetch = FetchPage;
         if (context->report)
-            fetch = RecordingFetch([](const std::string& url) { return FetchPageRetrying(url, PageCache::Bypass); },
+            fetch = RecordingFetch([](const std::string& url) { return FetchPageRetrying(url, FetchMode::Batch); },
                                    &context->report->failure);
         if (source == SourceKind::Library)
             LookupLibrary(record, context->isbn, context->config, fetch);

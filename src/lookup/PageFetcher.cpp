@@ -152,6 +152,11 @@ PageResult PageTransfer::Wait()
     return answer;
 }
 
+// Cookies and the cache live in files behind one process-wide lock, which
+// every page of a batch would otherwise queue for.
+const DWORD kBatchFlags =
+    INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE | INTERNET_FLAG_NO_COOKIES | INTERNET_FLAG_KEEP_CONNECTION;
+
 // U+FFFD for every surrogate pair: a character outside the basic plane has
 // no code page 936 form and must become one default character, not two.
 void CollapseSurrogatePairs(std::wstring& text)
@@ -168,11 +173,11 @@ void CollapseSurrogatePairs(std::wstring& text)
 
 }
 
-PageResult FetchPageResult(const std::string& url, PageCache cache)
+PageResult FetchPageResult(const std::string& url, FetchMode mode)
 {
     DWORD flags = INTERNET_FLAG_TRANSFER_ASCII;
-    if (cache == PageCache::Bypass)
-        flags |= INTERNET_FLAG_RELOAD | INTERNET_FLAG_NO_CACHE_WRITE;
+    if (mode == FetchMode::Batch)
+        flags |= kBatchFlags;
     auto transfer = std::make_shared<PageTransfer>();
     RunOnSpareThread([transfer, url, flags] {
         // Nothing may escape a thread; what was read so far still counts.
@@ -186,15 +191,15 @@ PageResult FetchPageResult(const std::string& url, PageCache cache)
     return transfer->Wait();
 }
 
-PageResult FetchPageRetrying(const std::string& url, PageCache cache)
+PageResult FetchPageRetrying(const std::string& url, FetchMode mode)
 {
-    PageResult result = FetchPageResult(url, cache);
+    PageResult result = FetchPageResult(url, mode);
     for (int retries = 0;; ++retries) {
         int delay = RetryDelayMs(result, retries);
         if (delay < 0)
             return result;
         ::Sleep(static_cast<DWORD>(delay));
-        result = FetchPageResult(url, cache);
+        result = FetchPageResult(url, mode);
     }
 }
 

@@ -96,17 +96,17 @@ TEST(FetchPageResult, TellsWhatTheServerSaid)
 TEST(FetchPageRetrying, AsksAgainAfter503And429)
 {
     const std::string book = "/busy/503/2/isbn/9787111111111/";
-    PageResult r = FetchPageRetrying(TestServerBase() + book, PageCache::Bypass);
+    PageResult r = FetchPageRetrying(TestServerBase() + book, FetchMode::Batch);
     EXPECT_EQ(PageStatus::Page, r.status);
     EXPECT_NE(std::string::npos, r.text.find("Practical Test Engineering")) << r.text;
     EXPECT_EQ(3, ServerRequestCount(book));
 
     const std::string refused = "/busy/429/5/isbn/9787111111111/";
-    r = FetchPageRetrying(TestServerBase() + refused, PageCache::Bypass);
+    r = FetchPageRetrying(TestServerBase() + refused, FetchMode::Batch);
     EXPECT_EQ("HTTP 429", FailureReason(r));
     EXPECT_EQ(3, ServerRequestCount(refused));
     const std::string broken = "/busy/500/2/isbn/9787111111111/";
-    EXPECT_EQ(500u, FetchPageRetrying(TestServerBase() + broken, PageCache::Use).httpStatus);
+    EXPECT_EQ(500u, FetchPageRetrying(TestServerBase() + broken, FetchMode::Window).httpStatus);
     EXPECT_EQ(1, ServerRequestCount(broken));
 }
 
