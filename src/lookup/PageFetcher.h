@@ -23,5 +23,9 @@ PageResult FetchPageRetrying(const std::string& url, FetchMode mode);
 // 200 or the body is blank.
 std::string FetchPage(const std::string& url);
 
+// Body lines in UTF-8, each ended by "\n" or "\r\n" (the last perhaps by
+// neither), as code page 936 lines each ended by "\r\n".
+std::string ConvertPageLines(const std::string& lines);
+
 // Converts NUL-terminated text between two code pages through UTF-16.
 std::string ConvertCodePage(const std::string& text, unsigned fromCodePage, unsigned toCodePage);

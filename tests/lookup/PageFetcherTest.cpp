@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <chrono>
 #include <future>
 
@@ -32,6 +33,28 @@ TEST(ConvertCodePage, ChineseAndUnrepresentableCharacters)
     EXPECT_EQ("a?b", ConvertCodePage("a\xF0\x9F\x98\x80" "b", 65001, 936));
     EXPECT_EQ("", ConvertCodePage("", 65001, 936));
     EXPECT_EQ("ab", ConvertCodePage(std::string("ab\0cd", 5), 65001, 936));
+}
+
+TEST(ConvertPageLines, GivesWhatConvertingLineByLineGives)
+{
+    const std::string lines[] = {
+        "\xE7\xBA\xA2 a\r\nb\n\nc",
+        "cut \xE4\xB8\r\nnext\n",          // an unfinished character before a break
+        "smile \xF0\x9F\x98\x80\r\r\n",    // outside the basic plane; two CRs
+        std::string("ab\0cd\r\nef\r\0\n", 12), // NULs end a line's conversion
+    };
+    for (const std::string& block : lines) {
+        std::string expected;
+        std::size_t start = 0;
+        for (std::size_t nl; start < block.size(); start = nl + 1) {
+            nl = std::min(block.find('\n', start), block.size());
+            std::string line = block.substr(start, nl - start);
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            expected += ConvertCodePage(line, 65001, 936) + "\r\n";
+        }
+        EXPECT_EQ(expected, ConvertPageLines(block)) << block;
+    }
 }
 
 TEST(FetchPage, ConvertsEveryLineAndJoinsWithCrLf)
