@@ -15,7 +15,20 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 mkdir -p "$out"
 status=0
 
-# harness NAME "SOURCES" CORPUS: paths from the repository root, the
+# The page scans start from the catalogue service's own pages, rendered now
+# so that they follow the service; the service comes from scripts/build.sh.
+page_seeds() {
+  local dir=$1 port="$out/seed-server.port" pid
+  rm -rf "$dir"; mkdir -p "$dir"
+  "${QUILL_BUILD:-$root/build}/native/server/quillfind-server" --port 0 --data "$root/tests/data/catalogue" >"$port" &
+  pid=$!
+  for _ in $(seq 100); do grep -q '^port ' "$port" && break; sleep 0.1; done
+  python3 "$root/tests/fuzz/page-seeds.py" "http://127.0.0.1:$(awk '/^port /{print $2}' "$port")" "$dir" \
+    9787111111111 9787222222222 9787333333333 9787666666666
+  kill $pid; wait $pid 2>/dev/null
+}
+
+# harness NAME "SOURCES" CORPUS: sources from the repository root, the
 # harness first. Adding a harness is one line below.
 harness() {
   local name=$1 sources=$2 corpus=$3
@@ -28,7 +41,7 @@ harness() {
   # New inputs go to a scratch corpus; the seeds in the repository stay as they are.
   rm -rf "$out/$name.corpus" "$out/$name-"*; mkdir -p "$out/$name.corpus"
   if "$exe" -max_total_time="$seconds" -timeout=10 -print_final_stats=1 -artifact_prefix="$out/$name-" \
-       "$out/$name.corpus" "$root/$corpus" >"$log" 2>&1; then
+       "$out/$name.corpus" "$corpus" >"$log" 2>&1; then
     echo "fuzz $name: $(awk '/stat::number_of_executed_units/ {print $2}' "$log") executions in ${seconds} s, no failure"
   else
     status=1
@@ -43,8 +56,9 @@ harness() {
   fi
 }
 
-harness page_scan    "tests/fuzz/PageScanFuzz.cpp src/lookup/Extraction.cpp src/lookup/CommunitySource.cpp src/lookup/LibrarySource.cpp src/lookup/PageUrls.cpp" tests/fuzz/corpus/page_scan
-harness headings     "tests/fuzz/HeadingsFuzz.cpp src/listctrl/HeadingSpec.cpp" tests/fuzz/corpus/headings
-harness column_state "tests/fuzz/ColumnStateFuzz.cpp src/listctrl/ColumnState.cpp src/framework/Archive.cpp src/framework/MemFile.cpp src/framework/ProfileBinary.cpp" tests/fuzz/corpus/column_state
-harness menu_template "tests/fuzz/MenuTemplateFuzz.cpp src/menu/MenuTemplate.cpp" tests/fuzz/corpus/menu_template
+{ [ -z "$only" ] || [ "$only" = page_scan ]; } && page_seeds "$out/page_scan.seeds"
+harness page_scan    "tests/fuzz/PageScanFuzz.cpp src/lookup/Extraction.cpp src/lookup/CommunitySource.cpp src/lookup/LibrarySource.cpp src/lookup/PageUrls.cpp" "$out/page_scan.seeds"
+harness headings     "tests/fuzz/HeadingsFuzz.cpp src/listctrl/HeadingSpec.cpp" "$root/tests/fuzz/corpus/headings"
+harness column_state "tests/fuzz/ColumnStateFuzz.cpp src/listctrl/ColumnState.cpp src/framework/Archive.cpp src/framework/MemFile.cpp src/framework/ProfileBinary.cpp" "$root/tests/fuzz/corpus/column_state"
+harness menu_template "tests/fuzz/MenuTemplateFuzz.cpp src/menu/MenuTemplate.cpp" "$root/tests/fuzz/corpus/menu_template"
 exit $status
