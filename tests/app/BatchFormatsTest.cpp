@@ -117,6 +117,7 @@ TEST(ConsoleOptions, BatchOptions)
     ConsoleOptions o;
     ASSERT_TRUE(ParseConsoleArgs({"--jobs", "16", "--format", "csv", "--clean", "--progress"}, o));
     EXPECT_EQ(16, o.jobs);
+    EXPECT_EQ(OutputFormat::Csv, o.format);
     EXPECT_TRUE(o.utf8);
     EXPECT_TRUE(o.clean);
     EXPECT_EQ(ProgressMode::Always, o.progress);

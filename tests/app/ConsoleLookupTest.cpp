@@ -118,17 +118,6 @@ TEST(ConsoleLookup, EachSourcesStatusAsJsonLinesWithProgress)
     EXPECT_NE(std::string::npos, r.err.find("3/3 ISBN, 2 rows, 1 not found, 1 failed, ")) << r.err;
 }
 
-TEST(ConsoleLookup, CsvForASpreadsheet)
-{
-    ChildResult r = Lookup("--format csv 9787111111111");
-    EXPECT_EQ(0u, r.exitCode);
-    EXPECT_EQ(0u, r.out.find("\xEF\xBB\xBF来源,条形码,分类号,书名,著译者,出版处,页数,开本,版期,版次,单价,图片网址\r\n"
-                             "library,9787111111111,TP311.5,Practical Test Engineering 实用测试工程,"
-                             "\"Alice Zhang, 李明著\",Quill Press 羽笔出版社,321,16开,2008.06,2,45.00,\r\n"
-                             "community,9787111111111,,"))
-        << r.out;
-}
-
 TEST(ConsoleLookup, ResultsStreamInInputOrderWhileInputIsOpen)
 {
     bool answeredEarly = false;
