@@ -339,12 +339,9 @@ void CatalogueServer::addScenarios() {
         long code = 0, ms = 0;
         if (!intParam(req, "code", 200, &code) || code < 200 || code > 599) return badRequest(res, "code: 200 to 599");
         if (!intParam(req, "ms", 0, &ms) || ms > 10000) return badRequest(res, "ms: 0 to 10000");
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-        std::ifstream in(dataDir_ + "/lpic/solid.jpg", std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
+        if (!pauseMs(ms)) return;
+        cover("solid.jpg", res);
         res.status = static_cast<int>(code);
-        res.set_content(bytes.str(), "image/jpeg");
     });
 
     http_.Get("/test/notpicture", [](const httplib::Request &, httplib::Response &res) {

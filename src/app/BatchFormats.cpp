@@ -2,20 +2,13 @@
 
 #include "app/ConsoleOutput.h"
 #include "lookup/BookRecord.h"
+#include "lookup/ResultColumns.h"
 
 namespace {
 
-// The window's column titles, in UTF-8.
-const char* const kColumnTitles[] = {"条形码", "分类号", "书名", "著译者", "出版处", "页数",
-                                     "开本",   "版期",   "版次", "单价",   "图片网址"};
 const char kIntroTitle[] = "简介";
 const char* const kJsonKeys[kSlotCount] = {"classification", "title", "authors", "publisher", "pages", "size",
                                            "date",           "edition", "price", "cover",     "intro"};
-
-const char* SourceName(SourceKind source)
-{
-    return source == SourceKind::Library ? "library" : "community";
-}
 
 std::string CsvRecord(const FoundRow& row, bool withIntro)
 {
@@ -60,8 +53,8 @@ std::string FormatHeader(OutputFormat format, bool withIntro)
     if (format != OutputFormat::Csv)
         return std::string();
     std::string header = "\xEF\xBB\xBF" "来源";
-    for (const char* title : kColumnTitles)
-        header += "," + std::string(title);
+    for (const ResultColumn& column : kResultColumns)
+        header += "," + std::string(column.heading);
     if (withIntro)
         header += "," + std::string(kIntroTitle);
     return header + "\r\n";

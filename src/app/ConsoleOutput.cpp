@@ -13,9 +13,14 @@ std::string EscapeLineBreaks(const std::string& text)
     return out;
 }
 
+const char* SourceName(SourceKind source)
+{
+    return source == SourceKind::Library ? "library" : "community";
+}
+
 std::string FormatRow(const FoundRow& row, bool withIntro)
 {
-    std::string line = row.source == SourceKind::Library ? "library" : "community";
+    std::string line = SourceName(row.source);
     line += '\t';
     line += row.texts[0];
     for (std::size_t slot = 0; slot < kCoverUrl + 1; ++slot)

@@ -1,5 +1,4 @@
 #include <chrono>
-#include <condition_variable>
 #include <cstdio>
 #include <fcntl.h>
 #include <io.h>
@@ -16,6 +15,7 @@
 #include "app/ProgressLine.h"
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"
+#include "lookup/Completion.h"
 
 namespace {
 
@@ -91,10 +91,9 @@ public:
 
     void Emit(const LookupOutcome& outcome)
     {
-        LookupOutcome shown = options.utf8 ? OutcomeInUtf8(outcome) : outcome;
-        std::string report = FormatReport(shown);
+        std::string report = FormatReport(outcome);
         std::lock_guard<std::mutex> hold(lock);
-        Write(stdout, FormatOutcome(shown, options.format, options.intro));
+        Write(stdout, FormatOutcome(outcome, options.format, options.intro));
         std::fflush(stdout);
         if (!report.empty()) {
             ClearProgress();
@@ -127,31 +126,20 @@ private:
 // Calls tick once a second on its own thread until destroyed.
 class Ticker {
 public:
-    explicit Ticker(std::function<void()> tick) : thread([this, tick] { Loop(tick); }) {}
+    explicit Ticker(std::function<void()> tick) : thread([this, tick] {
+        while (!stop.WaitFor(1000))
+            tick();
+    })
+    {
+    }
     ~Ticker()
     {
-        {
-            std::lock_guard<std::mutex> hold(mutex);
-            stopped = true;
-        }
-        wake.notify_all();
+        stop.Set();
         thread.join();
     }
 
 private:
-    void Loop(const std::function<void()>& tick)
-    {
-        std::unique_lock<std::mutex> hold(mutex);
-        while (!wake.wait_for(hold, std::chrono::seconds(1), [this] { return stopped; })) {
-            hold.unlock();
-            tick();
-            hold.lock();
-        }
-    }
-
-    std::mutex mutex;
-    std::condition_variable wake;
-    bool stopped = false;
+    Completion stop;
     std::thread thread;
 };
 
@@ -165,15 +153,17 @@ int LookUpAll(const ConsoleOptions& options)
     // Each ISBN in flight holds up to two connections to a server.
     SetMaxConnectionsPerServer(2 * options.jobs + 2);
     ConsoleSearch search(options.config);
+    // Converted here, on the worker threads, not where results are emitted in order.
     BatchRunner::LookUp lookUp = [&](const std::string& text) {
         LookupOutcome outcome;
         std::string isbn = text;
         if (options.clean && !CleanIsbn(text, &isbn)) {
             outcome.isbn = text;
             outcome.invalid = true;
-            return outcome;
+        } else {
+            outcome = search.Run(isbn);
         }
-        return search.Run(isbn);
+        return options.utf8 ? OutcomeInUtf8(outcome) : outcome;
     };
     bool console = StderrIsConsole();
     bool showProgress = console || options.progress == ProgressMode::Always;

@@ -2,15 +2,7 @@
 
 #include <cstring>
 
-namespace {
-
-// Lead bytes of code page 936's double-byte characters.
-bool IsLeadByte(unsigned char byte)
-{
-    return byte >= 0x81 && byte <= 0xFE;
-}
-
-} // namespace
+#include "framework/LeadByte.h"
 
 void LinkTarget::Set(const char* source)
 {

@@ -37,33 +37,6 @@ bool CHttpFile::Fill()
     return got > 0;
 }
 
-BOOL CHttpFile::ReadString(std::string& line, std::size_t maxBytes)
-{
-    line.clear();
-    bool any = false;
-    while (line.size() < maxBytes) {
-        if (next == buffered && !Fill())
-            break;
-        any = true;
-        const char* start = buffer + next;
-        std::size_t room = maxBytes - line.size();
-        std::size_t avail = buffered - next;
-        std::size_t take = avail < room ? avail : room;
-        const void* nl = std::memchr(start, '\n', take);
-        if (nl) {
-            std::size_t len = static_cast<const char*>(nl) - start;
-            line.append(start, len);
-            next += static_cast<DWORD>(len + 1);
-            if (!line.empty() && line.back() == '\r')
-                line.pop_back();
-            return TRUE;
-        }
-        line.append(start, take);
-        next += static_cast<DWORD>(take);
-    }
-    return any;
-}
-
 UINT CHttpFile::Read(void* out, UINT count)
 {
     UINT copied = 0;

@@ -4,7 +4,7 @@
 
 #include "framework/InternetHandle.h"
 
-// The response of one request, read as lines or as raw bytes.
+// The response of one request, read as raw bytes.
 class CHttpFile {
 public:
     explicit CHttpFile(InternetHandle request);
@@ -12,9 +12,6 @@ public:
     BOOL QueryInfoStatusCode(DWORD& status) const;
     // A response header as text, such as HTTP_QUERY_RETRY_AFTER. FALSE when absent.
     BOOL QueryInfo(DWORD infoLevel, std::string& value) const;
-    // The next line without its line break. A line longer than maxBytes is
-    // returned cut at maxBytes. FALSE when no data is left or the read fails.
-    BOOL ReadString(std::string& line, std::size_t maxBytes = static_cast<std::size_t>(-1));
     // Up to count bytes; 0 at the end of the data or on a failed read.
     UINT Read(void* buffer, UINT count);
     // Waits until some data has arrived and returns up to count bytes of it,

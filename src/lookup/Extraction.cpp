@@ -1,17 +1,13 @@
 #include "lookup/Extraction.h"
 
+#include "framework/LeadByte.h"
+
 namespace {
 
 const char kWhiteSpace[] = " \t\r\n\v\f";
 
 // Bytes of the introduction block's tail that are not part of the text.
 const std::string::size_type kIntroTail = 69;
-
-// A code page 936 lead byte starts a two-byte character.
-bool IsLeadByte(unsigned char c)
-{
-    return c >= 0x81 && c <= 0xFE;
-}
 
 // end, or the start of the double-byte character that end falls inside;
 // text from begin is walked character by character.

@@ -61,7 +61,8 @@ void PageTransfer::Run(const std::string& url, DWORD flags)
     DWORD status = 0;
     std::string retryAfter;
     file->QueryInfoStatusCode(status);
-    file->QueryInfo(HTTP_QUERY_RETRY_AFTER, retryAfter);
+    if (IsBusyStatus(status))
+        file->QueryInfo(HTTP_QUERY_RETRY_AFTER, retryAfter);
     SetAnswer(StatusOf(status), status, ParseRetryAfter(retryAfter));
     if (status == 200)
         ReadBody(*file);
@@ -170,14 +171,14 @@ void CollapseSurrogatePairs(std::wstring& text)
     text.swap(out);
 }
 
-// Calls take with each line of text, without its "\n" or "\r\n".
+// Calls take(start, length) for each line of text, without its "\n" or "\r\n".
 template <class Take>
 void ForEachLine(const std::string& text, Take take)
 {
     for (std::size_t start = 0; start < text.size();) {
         std::size_t nl = std::min(text.find('\n', start), text.size());
         std::size_t end = nl > start && text[nl - 1] == '\r' ? nl - 1 : nl;
-        take(text.substr(start, end - start));
+        take(start, end - start);
         start = nl + 1;
     }
 }
@@ -187,18 +188,19 @@ void ForEachLine(const std::string& text, Take take)
 std::string ConvertPageLines(const std::string& lines)
 {
     std::string out;
-    auto append = [&out](const std::string& line) {
-        out += line;
-        out += "\r\n";
-    };
     // Line breaks are the same single bytes in both code pages and never
     // part of a character, so one call converts the lines as they would be
     // one by one, at a fraction of the cost. A NUL would end that call early.
     if (lines.find('\0') == std::string::npos) {
-        ForEachLine(ConvertCodePage(lines, CP_UTF8, kPageCodePage), append);
+        const std::string converted = ConvertCodePage(lines, CP_UTF8, kPageCodePage);
+        ForEachLine(converted, [&](std::size_t start, std::size_t length) {
+            out.append(converted, start, length) += "\r\n";
+        });
         return out;
     }
-    ForEachLine(lines, [&](const std::string& line) { append(ConvertCodePage(line, CP_UTF8, kPageCodePage)); });
+    ForEachLine(lines, [&](std::size_t start, std::size_t length) {
+        out += ConvertCodePage(lines.substr(start, length), CP_UTF8, kPageCodePage) + "\r\n";
+    });
     return out;
 }
 

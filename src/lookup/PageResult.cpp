@@ -21,9 +21,14 @@ std::string FailureReason(const PageResult& result)
     }
 }
 
+bool IsBusyStatus(unsigned long httpStatus)
+{
+    return httpStatus == 429 || httpStatus == 503;
+}
+
 int RetryDelayMs(const PageResult& result, int retriesDone)
 {
-    bool busy = result.status == PageStatus::HttpStatus && (result.httpStatus == 429 || result.httpStatus == 503);
+    bool busy = result.status == PageStatus::HttpStatus && IsBusyStatus(result.httpStatus);
     if (!busy || retriesDone >= kMaxRetries)
         return -1;
     if (result.retryAfterSeconds >= 0)

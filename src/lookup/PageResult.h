@@ -26,6 +26,9 @@ using PageResultFetch = std::function<PageResult(const std::string& url)>;
 // with a page or with "not there".
 std::string FailureReason(const PageResult& result);
 
+// 429 or 503: the server asks to be asked again later.
+bool IsBusyStatus(unsigned long httpStatus);
+
 // Milliseconds to wait before asking again after a 429 or 503: Retry-After
 // (at most 10 s), else 1 s, then 2 s. -1 when there is no retry left.
 int RetryDelayMs(const PageResult& result, int retriesDone);
