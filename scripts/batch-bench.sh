@@ -18,11 +18,10 @@ cmake -S "$root/server" -B "$build/server-bench" -G Ninja -DCMAKE_BUILD_TYPE=Rel
 cmake --build "$build/server-bench" >/dev/null
 
 work=$(mktemp -d)
-"$build/server-bench/quillfind-server" --port 0 --data "$root/tests/data/catalogue" --latency 40 >"$work/port" &
-server=$!
-trap 'kill $server 2>/dev/null; wait $server 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 100); do grep -q '^port ' "$work/port" && break; sleep 0.1; done
-base="http://127.0.0.1:$(awk '/^port /{print $2}' "$work/port")"
+. "$root/scripts/start-server.sh"
+trap 'kill ${server_pid:-} 2>/dev/null; wait ${server_pid:-} 2>/dev/null; rm -rf "$work"' EXIT
+start_server "$build/server-bench/quillfind-server" "$root/tests/data/catalogue" --latency 40
+base="http://127.0.0.1:$server_port"
 urls="--community $base --library $base --covers $base/lpic/"
 
 grep -o '^\[97[0-9]*\]' "$root/tests/data/catalogue/catalogue.txt" | tr -d '[]' >"$work/catalogue"

@@ -18,14 +18,13 @@ status=0
 # The page scans start from the catalogue service's own pages, rendered now
 # so that they follow the service; the service comes from scripts/build.sh.
 page_seeds() {
-  local dir=$1 port="$out/seed-server.port" pid
+  local dir=$1
   rm -rf "$dir"; mkdir -p "$dir"
-  "${QUILL_BUILD:-$root/build}/native/server/quillfind-server" --port 0 --data "$root/tests/data/catalogue" >"$port" &
-  pid=$!
-  for _ in $(seq 100); do grep -q '^port ' "$port" && break; sleep 0.1; done
-  python3 "$root/tests/fuzz/page-seeds.py" "http://127.0.0.1:$(awk '/^port /{print $2}' "$port")" "$dir" \
-    9787111111111 9787222222222 9787333333333 9787666666666
-  kill $pid; wait $pid 2>/dev/null
+  . "$root/scripts/start-server.sh"
+  start_server "${QUILL_BUILD:-$root/build}/native/server/quillfind-server" "$root/tests/data/catalogue" &&
+    python3 "$root/tests/fuzz/page-seeds.py" "http://127.0.0.1:$server_port" "$dir" \
+      9787111111111 9787222222222 9787333333333 9787666666666
+  kill $server_pid; wait $server_pid 2>/dev/null
 }
 
 # harness NAME "SOURCES" CORPUS: sources from the repository root, the

@@ -11,17 +11,13 @@ if [ "${1:-}" = --server-args ]; then server_args=$2; shift 2; fi
 exe=$1; shift
 
 if [ $server = 1 ]; then
-  portfile=$(mktemp)
+  # shellcheck source=start-server.sh
+  . "$(dirname "$0")/start-server.sh"
   # shellcheck disable=SC2086 # the options are words
-  "$QUILL_SERVER_EXE" --port 0 --data "$QUILL_TEST_DATA" $server_args >"$portfile" &
-  spid=$!
-  trap 'kill $spid 2>/dev/null; wait $spid 2>/dev/null; rm -f "$portfile"' EXIT
-  for _ in $(seq 200); do
-    grep -q '^port ' "$portfile" && break
-    sleep 0.05
-  done
-  QUILL_TEST_PORT=$(awk '/^port /{print $2; exit}' "$portfile")
-  export QUILL_TEST_PORT
-  [ -n "$QUILL_TEST_PORT" ] || { echo "catalogue service did not start" >&2; exit 1; }
+  start_server "$QUILL_SERVER_EXE" "$QUILL_TEST_DATA" $server_args
+  started=$?
+  trap 'kill $server_pid 2>/dev/null; wait $server_pid 2>/dev/null' EXIT
+  [ $started = 0 ] || exit 1
+  export QUILL_TEST_PORT=$server_port
 fi
 wine "$exe" "$@"

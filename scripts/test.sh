@@ -10,21 +10,22 @@ jobs=$(nproc)
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh"
 
+status=0
+echo "== host tests (AddressSanitizer, UBSan) =="
+ctest --test-dir "$build/native" --output-on-failure -j "$jobs" || status=1
+echo "== fuzzing (libFuzzer, AddressSanitizer, UBSan) =="
+bash "$root/scripts/fuzz.sh" || status=1
+
 export WINEPREFIX="$build/win64/wineprefix" WINEDEBUG=-all
 bash "$root/scripts/wine-prefix.sh" "$WINEPREFIX" headless
 # One wineserver for the whole run: a cold Wine start costs seconds. It fails
 # when the prefix's server is already up, which is what it asks for anyway.
 wineserver -p >/dev/null 2>&1 || true
 # The first Wine program starts the prefix's services, which keep the
-# standard handles they inherit; started here, they hold no pipe of ctest's.
+# standard handles they inherit; started here, right before the tests, they
+# hold no pipe of ctest's, which would otherwise wait for them to end.
 wine cmd /c exit >/dev/null 2>&1 </dev/null
 trap 'wineserver -k 2>/dev/null || true' EXIT
-
-status=0
-echo "== host tests (AddressSanitizer, UBSan) =="
-ctest --test-dir "$build/native" --output-on-failure -j "$jobs" || status=1
-echo "== fuzzing (libFuzzer, AddressSanitizer, UBSan) =="
-bash "$root/scripts/fuzz.sh" || status=1
 echo "== Windows tests (x86_64, Wine) =="
 ctest --test-dir "$build/win64" --output-on-failure -j "$jobs" || status=1
 exit $status

@@ -6,7 +6,6 @@
 #include "framework/ClientDC.h"
 #include "framework/CodePage.h"
 #include "framework/DataExchange.h"
-#include "framework/KernelHandle.h"
 #include "framework/Menu.h"
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
@@ -154,9 +153,8 @@ void BookLookupDialog::StartSearch()
 void BookLookupDialog::StartWorker(LPTHREAD_START_ROUTINE worker)
 {
     auto context = std::make_unique<WorkerContext>(WorkerContext{lookupState, rowSink, sourceConfig, isbnText});
-    DWORD threadId = 0;
     // Never awaited: the handle is closed at once.
-    KernelHandle thread(::StartWorker(worker, std::move(context), threadId));
+    ::StartWorker(worker, std::move(context));
 }
 
 LRESULT BookLookupDialog::OnAddRow(WPARAM, LPARAM texts)

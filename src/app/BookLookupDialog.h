@@ -6,7 +6,6 @@
 #include "controls/HyperLinkLabel.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
-#include "framework/KernelHandle.h"
 #include "framework/Static.h"
 #include "framework/ToolTipCtrl.h"
 #include "listctrl/SortingList.h"

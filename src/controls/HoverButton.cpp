@@ -454,13 +454,6 @@ ButtonState HoverButton::State() const
     return { hovering, pressed, focused, checkBoxMode };
 }
 
-void HoverButton::Invalidate()
-{
-    // Without a window, InvalidateRect would repaint every window.
-    if (m_hWnd)
-        InvalidateRect(nullptr, TRUE);
-}
-
 void HoverButton::DropBackgroundCache()
 {
     if (backgroundDC.GetSafeHandle() && previousBackgroundBitmap)

@@ -100,7 +100,6 @@ private:
     };
 
     ButtonState State() const;
-    void Invalidate();
     void MoveFocusOn();
     void OpenDropDownMenu();
     void DropBackgroundCache();

@@ -117,14 +117,14 @@ void HyperLinkLabel::OnMouseMove(UINT, POINT point)
         if (!linkCaptured) {
             SetCapture();
             linkCaptured = true;
-            Redraw();
+            Invalidate();
         }
     } else {
         hover = FALSE;
         if (linkCaptured) {
             linkCaptured = false;
             ::ReleaseCapture();
-            Redraw();
+            Invalidate();
         }
     }
     Default();
@@ -135,7 +135,7 @@ void HyperLinkLabel::OnLButtonDown(UINT, POINT)
 {
     OpenLink();
     visited = TRUE;
-    Redraw();
+    Invalidate();
     Default();
 }
 
@@ -151,5 +151,5 @@ void HyperLinkLabel::OnCaptureChanged(WndView)
 {
     linkCaptured = false;
     hover = FALSE;
-    Redraw();
+    Invalidate();
 }

@@ -38,7 +38,6 @@ private:
     void EnsureNotify() const;
     void CreateLinkFont();
     COLORREF TextColor() const;
-    void Redraw() const { InvalidateRect(nullptr, TRUE); }
 
     // Until SetLink, the platform's link colours.
     COLORREF linkColor = RGB(0, 0, 255);

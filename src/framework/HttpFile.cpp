@@ -24,14 +24,14 @@ BOOL CHttpFile::QueryInfo(DWORD infoLevel, std::string& value) const
     return TRUE;
 }
 
-bool CHttpFile::Fill()
+bool CHttpFile::Fill(DWORD most)
 {
     next = 0;
     buffered = 0;
     if (!request)
         return false;
     DWORD got = 0;
-    if (!::InternetReadFile(request.GetSafeHandle(), buffer, sizeof(buffer), &got))
+    if (!::InternetReadFile(request.GetSafeHandle(), buffer, most < sizeof(buffer) ? most : sizeof(buffer), &got))
         return false;
     buffered = got;
     return got > 0;
@@ -57,15 +57,9 @@ UINT CHttpFile::ReadAvailable(void* out, UINT count)
 {
     if (next == buffered) {
         DWORD available = 0;
-        if (!request || !::InternetQueryDataAvailable(request.GetSafeHandle(), &available, 0, 0) || available == 0)
+        if (!request || !::InternetQueryDataAvailable(request.GetSafeHandle(), &available, 0, 0) || available == 0 ||
+            !Fill(available))
             return 0;
-        next = 0;
-        buffered = 0;
-        DWORD got = 0;
-        DWORD want = available < sizeof(buffer) ? available : sizeof(buffer);
-        if (!::InternetReadFile(request.GetSafeHandle(), buffer, want, &got))
-            return 0;
-        buffered = got;
     }
     DWORD take = buffered - next;
     if (take > count)

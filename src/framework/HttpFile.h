@@ -21,7 +21,8 @@ public:
     void Close();
 
 private:
-    bool Fill();
+    // Reads no more than most bytes, and no more than the buffer holds.
+    bool Fill(DWORD most = sizeof(buffer));
 
     InternetHandle request;
     char buffer[4096];

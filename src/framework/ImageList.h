@@ -1,25 +1,18 @@
 #pragma once
-#include <utility>
-
 #include <windows.h>
 #include <commctrl.h>
+
+#include "framework/UniqueHandle.h"
 
 // Owns an image list (ImageList_Destroy in the destructor); HIMAGELIST is
 // the non-owning view.
 class CImageList {
 public:
-    CImageList() = default;
-    ~CImageList();
-    CImageList(CImageList&& other) noexcept : handle(other.Detach()) {}
-    CImageList& operator=(CImageList&& other) noexcept;
-    CImageList(const CImageList&) = delete;
-    CImageList& operator=(const CImageList&) = delete;
-
-    HIMAGELIST GetSafeHandle() const { return handle; }
+    HIMAGELIST GetSafeHandle() const { return list.GetSafeHandle(); }
     // Takes ownership, destroying the list owned so far.
-    void Attach(HIMAGELIST list);
-    HIMAGELIST Detach() { return std::exchange(handle, nullptr); }
-    BOOL Destroy();
+    void Attach(HIMAGELIST other) { list.Attach(other); }
+    HIMAGELIST Detach() { return list.Detach(); }
+    BOOL Destroy() { return list.Destroy(); }
 
     BOOL Create(int cx, int cy, UINT flags, int initial, int grow);
     int GetImageCount() const;
@@ -33,5 +26,5 @@ public:
     BOOL Draw(HDC dc, int index, POINT at, UINT style) const;
 
 private:
-    HIMAGELIST handle = nullptr;
+    UniqueHandle<HIMAGELIST, ::ImageList_Destroy> list;
 };

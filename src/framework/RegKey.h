@@ -1,23 +1,23 @@
 #pragma once
-#include <utility>
 #include <vector>
 
 #include <windows.h>
+
+#include "framework/UniqueHandle.h"
+
+// RegCloseKey as an owning handle's free function.
+inline BOOL WINAPI CloseRegKey(HKEY key)
+{
+    return ::RegCloseKey(key) == ERROR_SUCCESS;
+}
 
 // Owns an open registry key (RegCloseKey in the destructor); HKEY is the
 // non-owning view.
 class CRegKey {
 public:
-    CRegKey() = default;
-    ~CRegKey();
-    CRegKey(CRegKey&& other) noexcept;
-    CRegKey& operator=(CRegKey&& other) noexcept;
-    CRegKey(const CRegKey&) = delete;
-    CRegKey& operator=(const CRegKey&) = delete;
-
-    HKEY GetSafeHandle() const { return handle; }
-    HKEY Detach() { return std::exchange(handle, nullptr); }
-    BOOL Destroy();
+    HKEY GetSafeHandle() const { return key.GetSafeHandle(); }
+    HKEY Detach() { return key.Detach(); }
+    BOOL Destroy() { return key.Destroy(); }
 
     // subKey is ASCII; closes the key owned so far.
     LONG Open(HKEY parent, const char* subKey, REGSAM access = KEY_READ);
@@ -27,5 +27,5 @@ public:
     LONG QueryValue(const char* name, DWORD& type, std::vector<BYTE>& bytes, DWORD maxBytes) const;
 
 private:
-    HKEY handle = nullptr;
+    UniqueHandle<HKEY, CloseRegKey> key;
 };

@@ -71,7 +71,8 @@ BOOL WndView::TrackMouseLeave() const
 
 void WndView::InvalidateRect(const RECT* rect, BOOL erase) const
 {
-    ::InvalidateRect(m_hWnd, rect, erase);
+    if (m_hWnd)
+        ::InvalidateRect(m_hWnd, rect, erase);
 }
 
 HWND WndView::SetFocus() const

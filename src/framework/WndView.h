@@ -30,7 +30,9 @@ public:
     void ClientToScreen(POINT* point) const;
     // Asks for one WM_MOUSELEAVE when the pointer leaves the window.
     BOOL TrackMouseLeave() const;
+    // Nothing without a window: a null window would repaint every window.
     void InvalidateRect(const RECT* rect, BOOL erase = TRUE) const;
+    void Invalidate(BOOL erase = TRUE) const { InvalidateRect(nullptr, erase); }
     HWND SetFocus() const;
     HWND SetCapture() const;
     HFONT GetFont() const;

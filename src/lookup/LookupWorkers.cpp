@@ -42,9 +42,9 @@ DWORD WINAPI CommunityWorker(LPVOID context)
     return RunWorker(context, SourceKind::Community);
 }
 
-HANDLE StartWorker(LPTHREAD_START_ROUTINE worker, std::unique_ptr<WorkerContext> context, DWORD& threadId)
+KernelHandle StartWorker(LPTHREAD_START_ROUTINE worker, std::unique_ptr<WorkerContext> context)
 {
-    HANDLE thread = ::CreateThread(nullptr, 0, worker, context.get(), 0, &threadId);
+    KernelHandle thread(::CreateThread(nullptr, 0, worker, context.get(), 0, nullptr));
     if (thread)
         context.release();
     return thread;

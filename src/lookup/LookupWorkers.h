@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "framework/KernelHandle.h"
 #include "lookup/LookupState.h"
 #include "lookup/RowSink.h"
 #include "lookup/SourceConfig.h"
@@ -31,6 +32,6 @@ struct WorkerContext {
 DWORD WINAPI LibraryWorker(LPVOID context);
 DWORD WINAPI CommunityWorker(LPVOID context);
 
-// Starts worker on its own thread. Returns the thread handle (the caller
-// closes it), or null when the thread could not be created.
-HANDLE StartWorker(LPTHREAD_START_ROUTINE worker, std::unique_ptr<WorkerContext> context, DWORD& threadId);
+// Starts worker on its own thread. Returns the thread's handle, empty when
+// the thread could not be created.
+KernelHandle StartWorker(LPTHREAD_START_ROUTINE worker, std::unique_ptr<WorkerContext> context);

@@ -90,13 +90,12 @@ BOOL GlyphMenu::Destroy()
 {
     Unregister(GetSafeHandle());
     DetachPopups();
-    for (auto it = submenus.rbegin(); it != submenus.rend(); ++it) {
-        Unregister(*it);
-        DeleteCreatedSubmenu(*it);
-    }
+    for (HMENU sub : submenus)
+        Unregister(sub);
     submenus.clear();
     createdSubmenus.clear();
     items.clear();
+    loadedFromTemplate = false;
     if (checkImages && !checkImagesShared)
         delete checkImages;
     checkImages = nullptr;
@@ -117,12 +116,4 @@ void GlyphMenu::DetachPopups()
         if (GetSubMenu(position))
             RemoveMenu(static_cast<UINT>(position), MF_BYPOSITION);
     }
-}
-
-void GlyphMenu::DeleteCreatedSubmenu(HMENU menu)
-{
-    auto created = std::find_if(createdSubmenus.begin(), createdSubmenus.end(),
-                                [menu](const std::unique_ptr<GlyphMenu>& sub) { return sub->GetSafeHandle() == menu; });
-    if (created != createdSubmenus.end())
-        createdSubmenus.erase(created);
 }

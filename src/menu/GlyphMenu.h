@@ -131,9 +131,12 @@ private:
     std::unique_ptr<GlyphItemRecord> TakeClaimed(GlyphItemRecord* record);
     std::unique_ptr<GlyphItemRecord> ResyncItem(int position);
     void DetachPopups();
-    void DeleteCreatedSubmenu(HMENU menu);
+    void SetBarPopup(int position, GlyphItemRecord& record, HMENU sub);
     bool BuildFromTemplate(const std::vector<MenuTemplateItem>& parsed);
     void MakeMenuBar();
+    // The source's images as they are, without the flat look's variants.
+    bool AddGlyphImages(CImageList& list, UINT_PTR source) const;
+    bool CreateGlyphList(CImageList& list) const;
     void AppendGlyphVariants(CImageList& list) const;
     bool MakeGlyphVariants(const CImageList& list, int index, CBitmap& faded, CBitmap& shadow) const;
     void ReplaceSharedFromBitmap(int index, HBITMAP bitmap) const;

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr UINT kImageListFlags = ILC_COLORDDB | ILC_MASK;
-
 UINT ItemFlags(UINT flags, UINT_PTR id)
 {
     if (id == 0)
@@ -61,8 +59,8 @@ int GlyphMenu::LoadCommandGlyph(UINT_PTR id, int glyphResource) const
     int image = 0;
     FindToolBarImage(static_cast<UINT>(id), glyphResource, image);
     CImageList strip;
-    if (!strip.Create(glyphWidth, glyphHeight, kImageListFlags, 1, 1) ||
-        !AddGlyphFromSource(strip, static_cast<UINT_PTR>(glyphResource)))
+    // No faded and shadow images here: the shared store makes them for the one image it takes.
+    if (!CreateGlyphList(strip) || !AddGlyphImages(strip, static_cast<UINT_PTR>(glyphResource)))
         return -1;
     return AddSharedGlyph(strip, image, id);
 }
@@ -135,11 +133,8 @@ void GlyphMenu::RestoreMenuBarText()
     const int count = GetMenuItemCount();
     for (std::size_t i = 0; i < items.size() && offset + static_cast<int>(i) < count; ++i) {
         const int position = offset + static_cast<int>(i);
-        if (HMENU sub = GetSubMenu(position).GetSafeHandle()) {
-            items[i]->flags = MF_BYPOSITION | MF_POPUP;
-            ModifyMenu(position, MF_BYPOSITION | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub),
-                       items[i]->GetText());
-        }
+        if (HMENU sub = GetSubMenu(position).GetSafeHandle())
+            SetBarPopup(position, *items[i], sub);
     }
 }
 

@@ -1,14 +1,12 @@
 #include <optional>
 
 #include "framework/DCView.h"
-#include "framework/Font.h"
 #include "framework/ScopedSelect.h"
 #include "menu/CheckMarkShape.h"
 #include "menu/FlatLayout.h"
 #include "menu/GlyphColour.h"
 #include "menu/GlyphMenu.h"
 #include "menu/ItemDrawing.h"
-#include "menu/MenuFontDC.h"
 #include "menu/OffscreenDC.h"
 
 namespace {
@@ -128,15 +126,14 @@ void DrawFlatBackground(const FlatItem& item)
 }
 
 // A grayed item is drawn off the screen and put there in one copy; the
-// buffer needs the menu's font, which the item's context already has.
+// buffer takes the menu's font from the item's context, which has it.
 struct GrayedBuffer {
     GrayedBuffer(HDC target, const RECT& rect)
-        : dc(DCView(target), rect), font(MenuFontDC::MenuFont()), selectFont(dc.GetSafeHandle(), font)
+        : dc(DCView(target), rect), selectFont(dc.GetSafeHandle(), ::GetCurrentObject(target, OBJ_FONT))
     {
     }
 
     OffscreenDC dc;
-    CFont font;
     ScopedSelect selectFont;
 };
 

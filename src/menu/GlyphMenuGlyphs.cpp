@@ -2,6 +2,7 @@
 
 #include "framework/Brush.h"
 #include "framework/ClientDC.h"
+#include "framework/DCView.h"
 #include "framework/MemDC.h"
 #include "framework/ScopedSelect.h"
 #include "framework/SysColorBitmap.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-
-constexpr UINT kImageListFlags = ILC_COLORDDB | ILC_MASK;
 constexpr DWORD kBrushWhereSourceBlack = 0xB8074A;  // PSDPxax
 constexpr DWORD kBrushWhereMaskBlack = 0xE20746;    // DSPDxax
 
@@ -24,8 +23,7 @@ COLORREF ButtonFace()
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF colour)
 {
-    CBrush brush(colour);
-    ::FillRect(dc, &rect, brush);
+    DCView(dc).FillSolidRect(&rect, colour);
 }
 
 // COLOR_BTNFACE as a bitmap of this context's format renders it.
@@ -102,20 +100,29 @@ bool GlyphMenu::LoadSysColorGlyph(UINT id, CBitmap& bitmap)
 
 bool GlyphMenu::AddGlyphFromSource(CImageList& list, UINT_PTR source) const
 {
-    const COLORREF mask = useGlyphKeyColor ? glyphKeyColor : ButtonFace();
-    if (glyphsAreIcons) {
-        list.Replace(-1, reinterpret_cast<HICON>(source));
-    } else {
-        CBitmap bitmap;
-        const auto* name = MAKEINTRESOURCEW(source & 0xFFFF);
-        if (!LoadSysColorGlyph(static_cast<UINT>(source), bitmap))
-            bitmap.LoadBitmap(AfxFindResourceData(name, RT_BITMAP).module, name);
-        if (!bitmap.GetSafeHandle() || list.Add(bitmap, mask) < 0)
-            return false;
-    }
+    if (!AddGlyphImages(list, source))
+        return false;
     if (IsFlatStyle() && flatGlyphVariants)
         AppendGlyphVariants(list);
     return true;
+}
+
+bool GlyphMenu::AddGlyphImages(CImageList& list, UINT_PTR source) const
+{
+    if (glyphsAreIcons) {
+        list.Replace(-1, reinterpret_cast<HICON>(source));
+        return true;
+    }
+    CBitmap bitmap;
+    const auto* name = MAKEINTRESOURCEW(source & 0xFFFF);
+    if (!LoadSysColorGlyph(static_cast<UINT>(source), bitmap))
+        bitmap.LoadBitmap(AfxFindResourceData(name, RT_BITMAP).module, name);
+    return bitmap.GetSafeHandle() && list.Add(bitmap, useGlyphKeyColor ? glyphKeyColor : ButtonFace()) >= 0;
+}
+
+bool GlyphMenu::CreateGlyphList(CImageList& list) const
+{
+    return list.Create(glyphWidth, glyphHeight, ILC_COLORDDB | ILC_MASK, 1, 1);
 }
 
 void GlyphMenu::AppendGlyphVariants(CImageList& list) const
@@ -152,7 +159,7 @@ bool GlyphMenu::HasGlyphVariants(int index)
 
 int GlyphMenu::AddSharedGlyph(const CImageList& list, int index, UINT_PTR id) const
 {
-    if (!sharedGlyphList.GetSafeHandle() && !sharedGlyphList.Create(glyphWidth, glyphHeight, kImageListFlags, 1, 1))
+    if (!sharedGlyphList.GetSafeHandle() && !CreateGlyphList(sharedGlyphList))
         return -1;
     IconHandle icon(list.ExtractIcon(index));
     if (!icon)
@@ -186,7 +193,7 @@ int GlyphMenu::AddSharedGlyph(const CImageList& list, int index, UINT_PTR id) co
 void GlyphMenu::ReplaceSharedFromBitmap(int index, HBITMAP bitmap) const
 {
     CImageList temporary;
-    if (!temporary.Create(glyphWidth, glyphHeight, kImageListFlags, 1, 1) || temporary.Add(bitmap, ButtonFace()) < 0)
+    if (!CreateGlyphList(temporary) || temporary.Add(bitmap, ButtonFace()) < 0)
         return;
     IconHandle icon(temporary.ExtractIcon(0));
     if (icon)
@@ -238,8 +245,7 @@ void GlyphMenu::DrawDisabledGlyph(HDC dc, int x, int y, int width, int height, H
     CMemDC scratch(dc);
     CMemDC maskDC(dc);
     CBitmap mask;
-    mask.Attach(::CreateBitmap(width, height, 1, 1, nullptr));
-    if (!scratch.GetSafeHandle() || !maskDC.GetSafeHandle() || !mask.GetSafeHandle())
+    if (!scratch.GetSafeHandle() || !maskDC.GetSafeHandle() || !mask.CreateBitmap(width, height, 1, 1, nullptr))
         return;
     ScopedSelect selectSource(scratch.GetSafeHandle(), source);
     ScopedSelect selectMask(maskDC.GetSafeHandle(), mask);

@@ -56,14 +56,18 @@ void GlyphMenu::MakeMenuBar()
     for (int position = 0; position < count && position < static_cast<int>(items.size()); ++position) {
         GlyphItemRecord& record = *items[position];
         if (HMENU sub = GetSubMenu(position).GetSafeHandle()) {
-            record.flags = MF_BYPOSITION | MF_POPUP;
-            ModifyMenu(position, MF_BYPOSITION | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub),
-                       record.GetText());
+            SetBarPopup(position, record, sub);
         } else {
             record.flags = MF_BYPOSITION;
             ModifyMenu(position, MF_BYPOSITION | MF_STRING, record.commandId, record.GetText());
         }
     }
+}
+
+void GlyphMenu::SetBarPopup(int position, GlyphItemRecord& record, HMENU sub)
+{
+    record.flags = MF_BYPOSITION | MF_POPUP;
+    ModifyMenu(position, MF_BYPOSITION | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), record.GetText());
 }
 
 void GlyphMenu::AlignShortcutColumn()
