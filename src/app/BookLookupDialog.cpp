@@ -1,7 +1,7 @@
 #include "app/BookLookupDialog.h"
 
 #include "app/AboutDialog.h"
-#include "app/ListRowSink.h"
+#include "app/SearchMailbox.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/ClientDC.h"
 #include "framework/CodePage.h"
@@ -9,17 +9,16 @@
 #include "framework/Menu.h"
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
-#include "lookup/LookupWorkers.h"
 #include "lookup/ResultColumns.h"
+#include "lookup/SearchWorker.h"
 #include "present/Clipboard.h"
-#include "present/CoverDownloader.h"
 #include "present/RowClipboardText.h"
 #include "resource.h"
 
 namespace {
 
-// A worker's row, sent to the window's thread; lParam points at the texts.
-const UINT WM_ADD_ROW = WM_APP + 1;
+// A worker's publish step, sent to the window's thread; lParam points at the SearchPublication.
+const UINT WM_PUBLISH = WM_APP + 1;
 // A finished cover download; lParam is the CoverDownload, owned by the message.
 const UINT WM_COVER_DOWNLOADED = WM_APP + 2;
 
@@ -44,7 +43,7 @@ BEGIN_MESSAGE_MAP(BookLookupDialog, CDialog)
     ON_WM_QUERYDRAGICON()
     ON_WM_DESTROY()
     ON_BN_CLICKED(IDC_SEARCH_BUTTON, StartSearch)
-    ON_MESSAGE(WM_ADD_ROW, OnAddRow)
+    ON_MESSAGE(WM_PUBLISH, OnPublish)
     ON_NOTIFY(NM_CLICK, IDC_RESULT_LIST, ShowSelection)
     ON_NOTIFY(NM_RCLICK, IDC_RESULT_LIST, ShowCopyMenu)
     ON_COMMAND(ID_COPY_ROW, CopySelection)
@@ -75,8 +74,8 @@ BOOL BookLookupDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     searchButton.LoadIcons(IDI_SEARCH, 0);
-    rowSink = std::make_shared<ListRowSink>(m_hWnd, WM_ADD_ROW);
-    coverDownloader = std::make_unique<CoverDownloader>(m_hWnd, WM_COVER_DOWNLOADED);
+    mailbox = std::make_shared<SearchMailbox>(m_hWnd, WM_PUBLISH);
+    cover = std::make_unique<CoverFrame>(m_hWnd, GetDlgItem(IDC_COVER_FRAME), WM_COVER_DOWNLOADED);
     resultsList.SetExtendedStyle(kListStyles);
     resultsList.CreateColumns(Cp936FromUtf8(ResultHeadingSpec()));
     resultsList.LoadColumnState();
@@ -145,21 +144,29 @@ void BookLookupDialog::OnSysCommand(UINT command, LPARAM lParam)
 void BookLookupDialog::StartSearch()
 {
     UpdateData(TRUE);
+    const unsigned search = ++searchNumber;
     resultsList.DeleteAllRows();
-    StartWorker(LibraryWorker);
-    StartWorker(CommunityWorker);
+    for (const LookupSource& source : ConfiguredSources(sourceConfig)) {
+        auto publish = [box = mailbox, search, isbn = isbnText](const SourceOutcome& outcome) {
+            box->Deliver(SearchPublication{search, isbn, outcome});
+        };
+        // Never awaited: the handle is closed at once.
+        StartSearchWorker(source, sourceConfig, isbnText, lookupState, publish);
+    }
 }
 
-void BookLookupDialog::StartWorker(LPTHREAD_START_ROUTINE worker)
+LRESULT BookLookupDialog::OnPublish(WPARAM, LPARAM publication)
 {
-    auto context = std::make_unique<WorkerContext>(WorkerContext{lookupState, rowSink, sourceConfig, isbnText});
-    // Never awaited: the handle is closed at once.
-    ::StartWorker(worker, std::move(context));
-}
-
-LRESULT BookLookupDialog::OnAddRow(WPARAM, LPARAM texts)
-{
-    return resultsList.AddRow(*reinterpret_cast<const std::vector<std::string>*>(texts));
+    const auto& published = *reinterpret_cast<const SearchPublication*>(publication);
+    // A worker of an earlier search: its book is not the one searched for now.
+    if (published.search != searchNumber)
+        return 0;
+    const SourceOutcome& outcome = published.outcome;
+    if (outcome.source == SourceKind::Community)
+        shownIntro = outcome.values[kIntro];
+    if (outcome.Found())
+        resultsList.AddRow(RowTexts(published.isbn, outcome));
+    return 0;
 }
 
 void BookLookupDialog::OnPaint()
@@ -176,7 +183,7 @@ void BookLookupDialog::OnPaint()
     }
     // After the default paint, whose background erase would cover the picture.
     Default();
-    DrawCover();
+    cover->Draw();
 }
 
 HCURSOR BookLookupDialog::OnQueryDragIcon()
@@ -187,25 +194,23 @@ HCURSOR BookLookupDialog::OnQueryDragIcon()
 void BookLookupDialog::OnDestroy()
 {
     // Workers still running must not reach the list once the window goes.
-    if (rowSink)
-        rowSink->Disconnect();
-    if (coverDownloader)
-        coverDownloader->Disconnect();
+    if (mailbox)
+        mailbox->Disconnect();
+    if (cover)
+        cover->Disconnect();
     CDialog::OnDestroy();
 }
 
 void BookLookupDialog::ShowSelection(NMHDR*, LRESULT* result)
 {
-    coverUrlShown = CoverUrlOfRows();
     if (resultsList.GetNextItem(-1, LVNI_SELECTED) < 0) {
         // Nothing is drawn now, but the rows' cover is what the frame shows next.
-        if (coverUrlShown != coverUrlKept)
-            ReplaceCover();
+        cover->Want(CoverUrlOfRows());
         AfxMessageBox(Cp936FromUtf8(kNoSelection));
         return;
     }
-    ShowCover();
-    introText = lookupState->ShownIntro();
+    cover->Show(CoverUrlOfRows());
+    introText = shownIntro;
     UpdateData(FALSE);
     *result = 0;
 }
@@ -221,59 +226,10 @@ std::string BookLookupDialog::CoverUrlOfRows() const
     return url;
 }
 
-void BookLookupDialog::ShowCover()
-{
-    if (coverUrlShown != coverUrlKept) {
-        ReplaceCover();
-        return;
-    }
-    coverDownloader->DropPending();
-    DrawCover();
-}
-
-void BookLookupDialog::ReplaceCover()
-{
-    // Another book's picture never stands in while this one loads or fails.
-    cover = CoverPicture();
-    coverUrlKept.clear();
-    EraseCoverFrame();
-    if (coverUrlShown.empty())
-        coverDownloader->DropPending();
-    else
-        coverDownloader->Request(coverUrlShown);
-}
-
-void BookLookupDialog::EraseCoverFrame()
-{
-    // The frame paints only its border; the dialog's background fills it.
-    HWND frame = GetDlgItem(IDC_COVER_FRAME);
-    RECT rect;
-    ::GetWindowRect(frame, &rect);
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-    ::RedrawWindow(m_hWnd, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-}
-
 LRESULT BookLookupDialog::OnCoverDownloaded(WPARAM, LPARAM download)
 {
-    std::unique_ptr<CoverDownload> accepted = coverDownloader->Accept(download);
-    CoverPicture picture = accepted ? CoverPicture::Decode(accepted->bytes) : CoverPicture();
-    if (picture) {
-        cover = std::move(picture);
-        coverUrlKept = accepted->url;
-        DrawCover();
-    }
+    cover->Arrived(download);
     return 0;
-}
-
-void BookLookupDialog::DrawCover()
-{
-    if (!cover)
-        return;
-    HWND frame = GetDlgItem(IDC_COVER_FRAME);
-    RECT rect;
-    ::GetClientRect(frame, &rect);
-    CClientDC dc(frame);
-    cover.Draw(dc.GetSafeHandle(), rect);
 }
 
 void BookLookupDialog::ShowCopyMenu(NMHDR*, LRESULT* result)

@@ -12,10 +12,9 @@
 #include "lookup/LookupState.h"
 #include "lookup/SourceConfig.h"
 #include "present/ComApartment.h"
-#include "present/CoverPicture.h"
+#include "present/CoverFrame.h"
 
-class CoverDownloader;
-class ListRowSink;
+class SearchMailbox;
 
 // The main window: the ISBN box, the search, the result list, the
 // introduction box and the cover frame.
@@ -42,7 +41,10 @@ private:
     SortingList resultsList;
     std::string isbnText;
     std::string introText;
-    std::string coverUrlShown;
+    // The community introduction of the current search; the window's thread only.
+    std::string shownIntro;
+    // Numbers the searches, so that a worker of an earlier one publishes nothing.
+    unsigned searchNumber = 0;
     HICON icon;
     CToolTipCtrl toolTips;
 
@@ -53,7 +55,7 @@ protected:
     void OnPaint();
     HCURSOR OnQueryDragIcon();
     void OnDestroy();
-    LRESULT OnAddRow(WPARAM, LPARAM texts);
+    LRESULT OnPublish(WPARAM, LPARAM publication);
     void ShowSelection(NMHDR*, LRESULT* result);
     void ShowCopyMenu(NMHDR*, LRESULT* result);
     void CopySelection();
@@ -65,20 +67,11 @@ private:
     void AddAboutItem();
     void SetUpLinks();
     void SetUpToolTips();
-    void StartWorker(LPTHREAD_START_ROUTINE worker);
     // The cover URL of the last row that has one; empty when none has.
     std::string CoverUrlOfRows() const;
-    // Draws coverUrlShown's picture when it is the one kept, else replaces it.
-    void ShowCover();
-    // Empties the frame and downloads coverUrlShown, if there is one.
-    void ReplaceCover();
-    void EraseCoverFrame();
-    void DrawCover();
 
-    std::shared_ptr<ListRowSink> rowSink;
-    // Declared before the picture: COM must outlive it.
+    std::shared_ptr<SearchMailbox> mailbox;
+    // Declared before the cover: COM must outlive its picture.
     ComApartment comApartment;
-    CoverPicture cover;
-    std::string coverUrlKept;
-    std::unique_ptr<CoverDownloader> coverDownloader;
+    std::unique_ptr<CoverFrame> cover;
 };

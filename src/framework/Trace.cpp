@@ -1,8 +1,10 @@
 #include "framework/Trace.h"
 
 #include <exception>
+#include <string>
 
 #include "framework/CodePage.h"
+#include "framework/InternetException.h"
 
 void AfxTrace(const char* where, const std::string& what) noexcept
 {
@@ -16,10 +18,16 @@ void AfxTrace(const char* where, const std::string& what) noexcept
 void AfxTraceCaught(const char* where) noexcept
 {
     try {
-        throw;
-    } catch (const std::exception& e) {
-        AfxTrace(where, e.what());
+        try {
+            throw;
+        } catch (const CInternetException& e) {
+            AfxTrace(where, "CInternetException " + std::to_string(e.m_dwError));
+        } catch (const std::exception& e) {
+            AfxTrace(where, e.what());
+        } catch (...) {
+            AfxTrace(where, "unknown exception");
+        }
     } catch (...) {
-        AfxTrace(where, "unknown exception");
+        // Out of memory while describing it: the trace is lost, nothing else.
     }
 }

@@ -1,4 +1,5 @@
 add_library(quill_framework_core STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/AfxBeginThread.cpp
   ${CMAKE_CURRENT_LIST_DIR}/CodePage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/InternetSession.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HttpFile.cpp

@@ -57,3 +57,11 @@ void LookupCommunity(BookRecord& record, const std::string& isbn, const SourceCo
     s[kPrice].value = CutCurrency(s[kPrice].value);
     s[kCoverUrl].value = config.coverBase + s[kCoverUrl].value;
 }
+
+SourceOutcome AskCommunity(const std::string& isbn, const SourceConfig& config, const PageResultFetch& fetch)
+{
+    std::string failure;
+    BookRecord record;
+    LookupCommunity(record, isbn, config, RecordingFetch(fetch, &failure));
+    return OutcomeOf(SourceKind::Community, record, failure);
+}

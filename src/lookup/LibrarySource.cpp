@@ -77,3 +77,11 @@ void LookupLibrary(BookRecord& record, const std::string& isbn, const SourceConf
         return;
     record.slots[kPrice].value = CutCurrencyCode(record.slots[kPrice].value);
 }
+
+SourceOutcome AskLibrary(const std::string& isbn, const SourceConfig& config, const PageResultFetch& fetch)
+{
+    std::string failure;
+    BookRecord record;
+    LookupLibrary(record, isbn, config, RecordingFetch(fetch, &failure));
+    return OutcomeOf(SourceKind::Library, record, failure);
+}

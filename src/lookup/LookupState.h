@@ -1,30 +1,23 @@
 #pragma once
 #include <atomic>
 #include <mutex>
-#include <string>
 
-#include "lookup/BookRecord.h"
-
-// What the searches share. Workers publish under lookupLock. The UI thread
-// never takes lookupLock (a worker holding it may be waiting for the UI
-// thread); it reads the introduction under introLock, which is held only
-// for a copy. Each worker carries its own ISBN and row sink, so the search's
-// ISBN and result list are not kept here.
+// What the window's search workers share: the lookup lock, held by a worker
+// for its publish step only, and counts of the workers, which tell when a
+// search's rows are all in. The UI thread never takes the lock: a worker
+// holding it may be waiting for the UI thread.
 class LookupState {
 public:
-    void SetShownIntro(const std::string& intro);
-    std::string ShownIntro();
+    std::unique_lock<std::mutex> HoldLookupLock() { return std::unique_lock<std::mutex>(lookupLock); }
 
-    // Counts workers at their very end, after their row is in; a search is
-    // over when the count has grown by its two workers.
+    void WorkerStarted() { ++workersStarted; }
+    // At the worker's very end, after its publish step.
     void WorkerEnded() { ++workersEnded; }
+    unsigned WorkersStarted() const { return workersStarted.load(); }
     unsigned WorkersEnded() const { return workersEnded.load(); }
 
-    std::mutex lookupLock;
-    ResultFields resultFields;
-
 private:
-    std::mutex introLock;
-    std::string shownIntro;
+    std::mutex lookupLock;
+    std::atomic<unsigned> workersStarted{0};
     std::atomic<unsigned> workersEnded{0};
 };

@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include "framework/AfxBeginThread.h"
+#include "framework/Trace.h"
+
 namespace {
 
 const DWORD kIdleLimitMs = 5000;
@@ -37,7 +40,7 @@ bool WaitForTask(SparePool& pool)
     return true;
 }
 
-DWORD WINAPI Serve(LPVOID)
+void Serve()
 {
     SparePool& pool = Pool();
     ::AcquireSRWLockExclusive(&pool.lock);
@@ -50,12 +53,16 @@ DWORD WINAPI Serve(LPVOID)
         std::function<void()> task = std::move(pool.tasks.front());
         pool.tasks.pop_front();
         ::ReleaseSRWLockExclusive(&pool.lock);
-        task();
+        // A task that throws ends itself, not the thread that other tasks wait for.
+        try {
+            task();
+        } catch (...) {
+            AfxTraceCaught("spare thread");
+        }
         task = nullptr;
         ::AcquireSRWLockExclusive(&pool.lock);
     }
     ::ReleaseSRWLockExclusive(&pool.lock);
-    return 0;
 }
 
 }
@@ -71,11 +78,8 @@ void RunOnSpareThread(std::function<void()> task)
         ::WakeConditionVariable(&pool.ready);
         return;
     }
-    HANDLE thread = ::CreateThread(nullptr, 0, Serve, nullptr, 0, nullptr);
-    if (thread) {
-        ::CloseHandle(thread);
+    if (AfxBeginThread("spare thread", Serve))
         return;
-    }
     // No thread to be had: a waiting task runs here rather than never.
     ::AcquireSRWLockExclusive(&pool.lock);
     std::function<void()> waiting;

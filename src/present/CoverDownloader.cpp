@@ -22,22 +22,28 @@ public:
 
     bool Wanted(unsigned sequence) const { return latest.load() == sequence; }
     void Want(unsigned sequence) { latest.store(sequence); }
-    void Post(std::unique_ptr<CoverDownload> download);
+    // True when the window has the download's message and with it the download.
+    bool Post(std::unique_ptr<CoverDownload>& download);
     void Disconnect();
+    void Dropped() { ++dropped; }
+    unsigned DownloadsDropped() const { return dropped.load(); }
 
 private:
     std::mutex mutex;
     HWND window;
     const UINT message;
     std::atomic<unsigned> latest{0};
+    std::atomic<unsigned> dropped{0};
 };
 
-void CoverDelivery::Post(std::unique_ptr<CoverDownload> download)
+bool CoverDelivery::Post(std::unique_ptr<CoverDownload>& download)
 {
     // Held across PostMessage so that Disconnect's drain sees every payload posted.
     std::lock_guard<std::mutex> hold(mutex);
-    if (window && ::PostMessageW(window, message, 0, reinterpret_cast<LPARAM>(download.get())))
-        download.release();
+    if (!window || !::PostMessageW(window, message, 0, reinterpret_cast<LPARAM>(download.get())))
+        return false;
+    download.release();
+    return true;
 }
 
 void CoverDelivery::Disconnect()
@@ -79,12 +85,13 @@ void RunDownload(std::shared_ptr<CoverDelivery> delivery, std::unique_ptr<CoverD
 {
     try {
         download->bytes = DownloadBytes(download->url, *delivery, download->sequence);
-        if (delivery->Wanted(download->sequence))
-            delivery->Post(std::move(download));
+        if (delivery->Wanted(download->sequence) && delivery->Post(download))
+            return;
     } catch (...) {
         // Nothing may escape a thread; a failed download simply draws nothing.
         AfxTraceCaught("cover download");
     }
+    delivery->Dropped();
 }
 
 }
@@ -119,6 +126,11 @@ std::unique_ptr<CoverDownload> CoverDownloader::Accept(LPARAM payload)
     if (!download || download->sequence != latest)
         download.reset();
     return download;
+}
+
+unsigned CoverDownloader::DownloadsDropped() const
+{
+    return delivery->DownloadsDropped();
 }
 
 void CoverDownloader::Disconnect()

@@ -31,6 +31,9 @@ public:
     // Takes over the payload of a posted message; empty unless it answers
     // the latest request.
     std::unique_ptr<CoverDownload> Accept(LPARAM payload);
+    // Downloads that ended on their thread without being posted: no longer
+    // wanted, or the window gone. For waiting until nothing is under way.
+    unsigned DownloadsDropped() const;
     // Delivers nothing more and frees downloads still queued. Call while
     // the window exists: downloads may outlive it.
     void Disconnect();

@@ -10,7 +10,7 @@
 #include <windows.h>
 #include <wininet.h>
 
-#include "app/ConsoleSearch.h"
+#include "console/ConsoleSearch.h"
 #include "lookup/CommunitySource.h"
 #include "lookup/LibrarySource.h"
 #include "lookup/PageFetcher.h"

@@ -6,6 +6,7 @@
 #include "lookup/Extraction.h"
 #include "lookup/LibrarySource.h"
 #include "lookup/PageUrls.h"
+#include "lookup/SourceOutcome.h"
 
 namespace {
 
@@ -165,6 +166,90 @@ TEST(LookupLibrary, LabelAtStartIsAbsentAndCutOffPagesEnd)
     LookupLibrary(none, "3", Config(), web.Fetch());
     EXPECT_EQ(1u, web.requested.size());
     EXPECT_EQ("", none.slots[kTitle].label);
+}
+
+// The sources as values: canned answers per URL, anything else a 404.
+struct Answer {
+    PageStatus status;
+    unsigned long httpStatus;
+    std::string text;
+};
+
+PageResultFetch Canned(const std::map<std::string, Answer>& answers)
+{
+    return [answers](const std::string& url) {
+        PageResult result;
+        result.status = PageStatus::NotThere;
+        result.httpStatus = 404;
+        auto it = answers.find(url);
+        if (it != answers.end()) {
+            result.status = it->second.status;
+            result.httpStatus = it->second.httpStatus;
+            result.text = it->second.text;
+        }
+        return result;
+    };
+}
+
+const Answer kUnreachable{PageStatus::Unreachable, 0, ""};
+const Answer kTimedOut{PageStatus::TimedOut, 0, ""};
+const Answer kBusy{PageStatus::HttpStatus, 503, ""};
+
+Answer Page(const std::string& text)
+{
+    return Answer{PageStatus::Page, 200, text};
+}
+
+TEST(SourceOutcome, EachSourceSaysFoundNotFoundOrWhyItFailed)
+{
+    const std::string community = "http://c.test/isbn/1/";
+    const std::string search = "http://l.test/BookSearch.aspx?ISBN=1";
+    const std::string detail = "http://l.test/bookdetail.aspx?id=5";
+    const Answer hit = Page("<a href=\"bookdetail.aspx?id=5\">");
+    struct Case {
+        const char* name;
+        decltype(&AskLibrary) ask;
+        std::map<std::string, Answer> answers;
+        SourceStatus status;
+        std::string failure;
+        std::string title;
+    } cases[] = {
+        {"community found", AskCommunity, {{community, Page(CommunityPage(" T \r\n", "9\xD4\xAA"))}},
+         SourceStatus::Found, "", "T"},
+        {"community blank", AskCommunity, {{community, Page("<span property=\"v:itemreviewed\"> </span>")}},
+         SourceStatus::NotFound, "", ""},
+        {"community not there", AskCommunity, {}, SourceStatus::NotFound, "", ""},
+        {"community unreachable", AskCommunity, {{community, kUnreachable}}, SourceStatus::Failed, "unreachable", ""},
+        {"community timed out", AskCommunity, {{community, kTimedOut}}, SourceStatus::Failed, "timed out", ""},
+        {"community busy", AskCommunity, {{community, kBusy}}, SourceStatus::Failed, "HTTP 503", ""},
+        {"library found", AskLibrary, {{search, hit}, {detail, Page("<t>" + Row(kTitleLabel, "Hit"))}},
+         SourceStatus::Found, "", "Hit"},
+        {"library no hit", AskLibrary, {{search, Page("no hits")}}, SourceStatus::NotFound, "", ""},
+        {"library search fails", AskLibrary, {{search, kTimedOut}}, SourceStatus::Failed, "timed out", ""},
+        {"library detail fails", AskLibrary, {{search, hit}, {detail, Answer{PageStatus::HttpStatus, 500, "x"}}},
+         SourceStatus::Failed, "HTTP 500", ""},
+    };
+    for (const Case& c : cases) {
+        SourceOutcome outcome = c.ask("1", Config(), Canned(c.answers));
+        EXPECT_EQ(c.ask == AskLibrary ? SourceKind::Library : SourceKind::Community, outcome.source) << c.name;
+        EXPECT_EQ(c.status, outcome.status) << c.name;
+        EXPECT_EQ(c.failure, outcome.failure) << c.name;
+        EXPECT_EQ(c.title, outcome.values[kTitle]) << c.name;
+    }
+}
+
+TEST(SourceOutcome, ValuesAreTrimmedAndTheRowIsTheIsbnThenEverySlot)
+{
+    BookRecord record;
+    record.slots[kAuthor].value = "  A\r\n";
+    record.slots[kIntro].value = "\r\n  intro\r\n";
+    SourceOutcome outcome = OutcomeOf(SourceKind::Community, record, "");
+    EXPECT_TRUE(outcome.Found());
+    EXPECT_EQ("intro", outcome.values[kIntro]);
+    std::vector<std::string> row = RowTexts("978", outcome);
+    ASSERT_EQ(1u + kSlotCount, row.size());
+    EXPECT_EQ("978", row[0]);
+    EXPECT_EQ("A", row[1 + kAuthor]);
 }
 
 }

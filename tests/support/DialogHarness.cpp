@@ -10,11 +10,17 @@
 namespace {
 
 const UINT WM_RUN_ON_UI = WM_APP + 77;
+// Posted; lParam is an event to set.
+const UINT WM_SET_EVENT = WM_APP + 78;
 
 LRESULT CALLBACK RunnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_RUN_ON_UI) {
         (*reinterpret_cast<const std::function<void()>*>(lParam))();
+        return 0;
+    }
+    if (message == WM_SET_EVENT) {
+        ::SetEvent(reinterpret_cast<HANDLE>(lParam));
         return 0;
     }
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
@@ -78,6 +84,17 @@ void DialogHarness::Close()
 void DialogHarness::OnUiThread(const std::function<void()>& fn)
 {
     ::SendMessageW(runner, WM_RUN_ON_UI, 0, reinterpret_cast<LPARAM>(&fn));
+}
+
+bool DialogHarness::DrainPosted()
+{
+    HANDLE handled = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ::PostMessageW(runner, WM_SET_EVENT, 0, reinterpret_cast<LPARAM>(handled));
+    bool done = ::WaitForSingleObject(handled, 10000) == WAIT_OBJECT_0;
+    // Left open when the message is still on its way: it sets the event yet.
+    if (done)
+        ::CloseHandle(handled);
+    return done;
 }
 
 int DialogHarness::RowCount()

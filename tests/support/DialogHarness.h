@@ -26,6 +26,10 @@ public:
     void Close();
     // Runs fn on the dialog's thread and waits for it.
     void OnUiThread(const std::function<void()>& fn);
+    // Waits until the dialog's thread has handled every message posted to it
+    // before the call (a thread's posted messages come in order); false when
+    // it has not within 10 s.
+    bool DrainPosted();
 
     int RowCount();
     std::string Cell(int row, int column);  // UTF-8

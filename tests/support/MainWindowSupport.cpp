@@ -37,16 +37,24 @@ SortingList& BookLookupDialogProbe::ResultList(BookLookupDialog& dialog)
     return dialog.resultsList;
 }
 
-std::string BookLookupDialogProbe::CoverUrlShown(const BookLookupDialog& dialog)
+CoverFrame& BookLookupDialogProbe::Cover(BookLookupDialog& dialog)
 {
-    return dialog.coverUrlShown;
+    return *dialog.cover;
+}
+
+bool SearchesDone(BookLookupDialog& dialog)
+{
+    const LookupState& state = BookLookupDialogProbe::Lookup(dialog);
+    return state.WorkersEnded() == state.WorkersStarted();
 }
 
 bool SearchAndWait(DialogHarness& h, BookLookupDialog& dialog, const std::string& isbn)
 {
-    unsigned ended = BookLookupDialogProbe::Lookup(dialog).WorkersEnded();
+    unsigned started = BookLookupDialogProbe::Lookup(dialog).WorkersStarted();
     h.Search(isbn);
-    return WaitFor([&] { return BookLookupDialogProbe::Lookup(dialog).WorkersEnded() >= ended + 2; });
+    return WaitFor([&] {
+        return BookLookupDialogProbe::Lookup(dialog).WorkersStarted() > started && SearchesDone(dialog);
+    });
 }
 
 void AddListRow(DialogHarness& h, BookLookupDialog& dialog, const std::vector<std::string>& utf8)

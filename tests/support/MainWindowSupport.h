@@ -9,6 +9,7 @@
 #include "DialogHarness.h"
 
 class BookLookupDialog;
+class CoverFrame;
 class LookupState;
 class SortingList;
 
@@ -17,15 +18,18 @@ class BookLookupDialogProbe {
 public:
     static LookupState& Lookup(BookLookupDialog& dialog);
     static SortingList& ResultList(BookLookupDialog& dialog);
-    static std::string CoverUrlShown(const BookLookupDialog& dialog);
+    static CoverFrame& Cover(BookLookupDialog& dialog);
 };
+
+// Every worker started so far has published and ended.
+bool SearchesDone(BookLookupDialog& dialog);
 
 // Runs the main window against the test catalogue service.
 void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
 
 // Polls until done() holds; false after timeoutMs.
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
-// Searches for isbn (UTF-8) as a scanner would and waits until both of the
+// Searches for isbn (UTF-8) as a scanner would and waits until the
 // search's workers have ended, so its rows are all in.
 bool SearchAndWait(DialogHarness& h, BookLookupDialog& dialog, const std::string& isbn);
 

@@ -1,0 +1,113 @@
+#include "console/BatchFormats.h"
+
+#include "console/ConsoleOutput.h"
+#include "lookup/BookRecord.h"
+#include "lookup/ResultColumns.h"
+
+namespace {
+
+const char kIntroTitle[] = "简介";
+const char* const kJsonKeys[kSlotCount] = {"classification", "title", "authors", "publisher", "pages", "size",
+                                           "date",           "edition", "price", "cover",     "intro"};
+
+std::string CsvRecord(const std::string& isbn, const SourceOutcome& found, bool withIntro)
+{
+    std::string line = std::string(SourceName(found.source)) + "," + CsvField(isbn);
+    std::size_t slots = withIntro ? kSlotCount : kIntro;
+    for (std::size_t slot = 0; slot < slots; ++slot)
+        line += "," + CsvField(found.values[slot]);
+    return line + "\r\n";
+}
+
+std::string JsonLine(const std::string& isbn, const SourceOutcome& source, bool withIntro)
+{
+    std::string line = "{\"isbn\":" + JsonString(isbn) + ",\"source\":" + JsonString(SourceName(source.source)) +
+                       ",\"status\":";
+    if (source.Found()) {
+        line += "\"found\",\"fields\":{";
+        std::size_t slots = withIntro ? kSlotCount : kIntro;
+        for (std::size_t slot = 0; slot < slots; ++slot)
+            line += (slot ? "," : "") + JsonString(kJsonKeys[slot]) + ":" + JsonString(source.values[slot]);
+        line += "}";
+    } else if (source.status == SourceStatus::Failed) {
+        line += "\"failed\",\"error\":" + JsonString(source.failure);
+    } else {
+        line += "\"not-found\"";
+    }
+    return line + "}\n";
+}
+
+}
+
+std::string FormatHeader(OutputFormat format, bool withIntro)
+{
+    if (format != OutputFormat::Csv)
+        return std::string();
+    std::string header = "\xEF\xBB\xBF" "来源";
+    for (const ResultColumn& column : kResultColumns)
+        header += "," + std::string(column.heading);
+    if (withIntro)
+        header += "," + std::string(kIntroTitle);
+    return header + "\r\n";
+}
+
+std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro)
+{
+    std::string out;
+    for (const SourceOutcome& source : outcome.sources) {
+        if (format == OutputFormat::Jsonl)
+            out += JsonLine(outcome.isbn, source, withIntro);
+        else if (source.Found())
+            out += format == OutputFormat::Csv ? CsvRecord(outcome.isbn, source, withIntro)
+                                               : FormatRow(outcome.isbn, source, withIntro) + "\n";
+    }
+    return out;
+}
+
+std::string FormatReport(const LookupOutcome& outcome)
+{
+    if (outcome.invalid)
+        return "invalid: " + outcome.isbn + "\n";
+    std::string out;
+    for (const SourceOutcome& source : outcome.sources)
+        if (source.status == SourceStatus::Failed)
+            out += "failed: " + outcome.isbn + " " + SourceName(source.source) + " " + source.failure + "\n";
+    if (out.empty() && !outcome.Found())
+        out = "not found: " + outcome.isbn + "\n";
+    return out;
+}
+
+std::string CsvField(const std::string& value)
+{
+    if (value.find_first_of(",\"\r\n") == std::string::npos)
+        return value;
+    std::string quoted = "\"";
+    for (char c : value)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string JsonString(const std::string& value)
+{
+    static const char kHex[] = "0123456789abcdef";
+    std::string out = "\"";
+    for (unsigned char c : value) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c < 0x20) {
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <string>
+
+#include "console/LookupOutcome.h"
+
+enum class OutputFormat { Tsv, Csv, Jsonl };
+
+// What goes before the first record: for CSV the byte-order mark and the
+// header row ("来源" and the list's column titles), else nothing. UTF-8.
+std::string FormatHeader(OutputFormat format, bool withIntro);
+
+// Standard output for one ISBN: its rows as TSV lines or CSV records, or one
+// JSON object per source. CSV and JSON expect UTF-8 texts.
+std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro);
+
+// Standard error for one ISBN: "invalid: TEXT", "not found: ISBN", or one
+// "failed: ISBN SOURCE REASON" per source that could not answer.
+std::string FormatReport(const LookupOutcome& outcome);
+
+// One RFC 4180 field: quoted when it holds a comma, a quote or a line break.
+std::string CsvField(const std::string& value);
+
+// A JSON string literal of UTF-8 text.
+std::string JsonString(const std::string& value);

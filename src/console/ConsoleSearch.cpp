@@ -1,0 +1,73 @@
+#include "console/ConsoleSearch.h"
+
+#include <memory>
+
+#include "framework/Trace.h"
+#include "lookup/Completion.h"
+#include "lookup/ConfiguredSources.h"
+#include "lookup/PageFetcher.h"
+#include "lookup/SpareThreads.h"
+
+namespace {
+
+PageResult BatchFetch(const std::string& url)
+{
+    return FetchPageRetrying(url, FetchMode::Batch);
+}
+
+// Never throws: a source that breaks down is reported as failed, and its
+// caller, waiting for the answer, goes on.
+SourceOutcome Ask(const LookupSource& source, const std::string& isbn, const SourceConfig& config)
+{
+    try {
+        return source.ask(isbn, config, BatchFetch);
+    } catch (...) {
+        AfxTraceCaught("console search");
+        return FailedOutcome(source.kind, kInternalError);
+    }
+}
+
+// One source's answer on its way back from a spare thread.
+struct PendingAnswer {
+    SourceOutcome outcome;
+    Completion done;
+};
+
+}
+
+const char kInternalError[] = "internal error";
+
+ConsoleSearch::ConsoleSearch(const SourceConfig& c) : config(c) {}
+
+LookupOutcome ConsoleSearch::Run(const std::string& isbn) const
+{
+    const std::vector<LookupSource> sources = ConfiguredSources(config);
+    // Thread creation costs more than a small page under Wine: the first
+    // source is asked here, the others on reused threads.
+    std::vector<std::shared_ptr<PendingAnswer>> pending;
+    for (std::size_t i = 1; i < sources.size(); ++i) {
+        auto answer = std::make_shared<PendingAnswer>();
+        RunOnSpareThread([answer, source = sources[i], isbn, config = config] {
+            answer->outcome = Ask(source, isbn, config);
+            answer->done.Set();
+        });
+        pending.push_back(answer);
+    }
+    LookupOutcome outcome;
+    outcome.isbn = isbn;
+    outcome.sources.push_back(Ask(sources[0], isbn, config));
+    for (const auto& answer : pending) {
+        answer->done.Wait();
+        outcome.sources.push_back(answer->outcome);
+    }
+    return outcome;
+}
+
+LookupOutcome BrokenOutcome(const std::string& isbn, const SourceConfig& config)
+{
+    LookupOutcome outcome;
+    outcome.isbn = isbn;
+    for (const LookupSource& source : ConfiguredSources(config))
+        outcome.sources.push_back(FailedOutcome(source.kind, kInternalError));
+    return outcome;
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+#include "console/LookupOutcome.h"
+#include "lookup/SourceConfig.h"
+
+// One ISBN asked of every configured source at once: the first source on
+// the caller's thread, the others on spare threads. Pages are fetched for a
+// batch: no cache or cookies, kept connections, a 429 or 503 asked again.
+// Shares nothing between calls, so Run may be called from several threads
+// at once.
+class ConsoleSearch {
+public:
+    explicit ConsoleSearch(const SourceConfig& config);
+    LookupOutcome Run(const std::string& isbn) const;
+
+private:
+    const SourceConfig config;
+};
+
+// Why a source or a lookup that broke down (out of memory, say) is failed.
+extern const char kInternalError[];
+
+// A lookup that broke down: every configured source failed.
+LookupOutcome BrokenOutcome(const std::string& isbn, const SourceConfig& config);

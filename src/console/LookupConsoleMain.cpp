@@ -1,0 +1,230 @@
+#include <chrono>
+#include <cstdio>
+#include <fcntl.h>
+#include <io.h>
+#include <mutex>
+#include <sys/stat.h>
+#include <thread>
+
+#include "console/BatchFormats.h"
+#include "console/BatchRunner.h"
+#include "console/ConsoleOptions.h"
+#include "console/ConsoleOutput.h"
+#include "console/ConsoleSearch.h"
+#include "lookup/IsbnCleaning.h"
+#include "console/ProgressLine.h"
+#include "framework/CodePage.h"
+#include "framework/InternetSession.h"
+#include "framework/Trace.h"
+#include "lookup/Completion.h"
+
+namespace {
+
+// Longer lines are cut here: no ISBN is anywhere near it, and a file
+// without line breaks must not fill memory.
+const std::size_t kMaxLineBytes = 1024;
+
+std::string ToUtf8(const std::string& text)
+{
+    return WideToMultiByte(MultiByteToWide(text), CP_UTF8);
+}
+
+void Write(FILE* stream, const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+LookupOutcome OutcomeInUtf8(LookupOutcome outcome)
+{
+    outcome.isbn = ToUtf8(outcome.isbn);
+    for (SourceOutcome& source : outcome.sources) {
+        source.failure = ToUtf8(source.failure);
+        for (std::string& value : source.values)
+            value = ToUtf8(value);
+    }
+    return outcome;
+}
+
+// The next non-blank line of standard input, without its line break.
+bool ReadIsbnLine(std::string& line, bool utf8)
+{
+    for (;;) {
+        line.clear();
+        int c;
+        while ((c = std::getc(stdin)) != EOF && c != '\n')
+            if (line.size() < kMaxLineBytes)
+                line += static_cast<char>(c);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (!line.empty()) {
+            if (utf8)
+                line = Cp936FromUtf8(line);
+            return true;
+        }
+        if (c == EOF)
+            return false;
+    }
+}
+
+// Non-blank lines of standard input when it is a file, read once and
+// rewound; 0 for a pipe or a console, whose length is not known.
+std::size_t CountInputLines()
+{
+    struct _stat64 info;
+    if (_fstat64(_fileno(stdin), &info) != 0 || !(info.st_mode & _S_IFREG))
+        return 0;
+    std::size_t count = 0;
+    std::string line;
+    while (ReadIsbnLine(line, false))
+        ++count;
+    std::clearerr(stdin);
+    return std::fseek(stdin, 0, SEEK_SET) == 0 ? count : 0;
+}
+
+bool StderrIsConsole()
+{
+    return ::GetFileType(::GetStdHandle(STD_ERROR_HANDLE)) == FILE_TYPE_CHAR;
+}
+
+// Writes rows to standard output and reports to standard error, and the
+// progress line, which on a console is redrawn in place.
+class ConsoleWriter {
+public:
+    ConsoleWriter(const ConsoleOptions& o, bool inPlace) : options(o), inPlace(inPlace) {}
+
+    void Emit(const LookupOutcome& outcome)
+    {
+        std::string report = FormatReport(outcome);
+        std::lock_guard<std::mutex> hold(lock);
+        Write(stdout, FormatOutcome(outcome, options.format, options.intro));
+        std::fflush(stdout);
+        if (!report.empty()) {
+            ClearProgress();
+            Write(stderr, report);
+        }
+    }
+
+    void Progress(const std::string& line, bool last)
+    {
+        std::lock_guard<std::mutex> hold(lock);
+        ClearProgress();
+        Write(stderr, line + (inPlace && !last ? "" : "\n"));
+        shownWidth = inPlace && !last ? line.size() : 0;
+    }
+
+private:
+    void ClearProgress()
+    {
+        if (shownWidth)
+            Write(stderr, "\r" + std::string(shownWidth, ' ') + "\r");
+        shownWidth = 0;
+    }
+
+    const ConsoleOptions& options;
+    const bool inPlace;
+    std::mutex lock;
+    std::size_t shownWidth = 0;
+};
+
+// Calls tick once a second on its own thread until destroyed.
+class Ticker {
+public:
+    explicit Ticker(std::function<void()> tick) : thread([this, tick] {
+        // A progress line that cannot be written is lost; the batch goes on.
+        try {
+            while (!stop.WaitFor(1000))
+                tick();
+        } catch (...) {
+            AfxTraceCaught("progress ticker");
+        }
+    })
+    {
+    }
+    ~Ticker()
+    {
+        stop.Set();
+        thread.join();
+    }
+
+private:
+    Completion stop;
+    std::thread thread;
+};
+
+int ExitStatus(const BatchCounts& counts)
+{
+    return counts.failed ? 3 : counts.notFound ? 1 : 0;
+}
+
+int LookUpAll(const ConsoleOptions& options)
+{
+    // Each ISBN in flight holds up to two connections to a server.
+    SetMaxConnectionsPerServer(2 * options.jobs + 2);
+    ConsoleSearch search(options.config);
+    // Converted here, on the worker threads, not where results are emitted in order.
+    BatchRunner::LookUp lookUp = [&](const std::string& text) {
+        LookupOutcome outcome;
+        std::string isbn = text;
+        if (options.clean && !CleanIsbn(text, &isbn)) {
+            outcome.isbn = text;
+            outcome.invalid = true;
+        } else {
+            outcome = search.Run(isbn);
+        }
+        return options.utf8 ? OutcomeInUtf8(outcome) : outcome;
+    };
+    bool console = StderrIsConsole();
+    bool showProgress = console || options.progress == ProgressMode::Always;
+    ConsoleWriter writer(options, console);
+    BatchRunner::Caught caught = [&](const std::string& isbn) {
+        AfxTraceCaught("batch worker");
+        LookupOutcome broken = BrokenOutcome(isbn, options.config);
+        return options.utf8 ? OutcomeInUtf8(broken) : broken;
+    };
+    BatchRunner runner(options.jobs, lookUp, [&](const LookupOutcome& o) { writer.Emit(o); }, caught);
+
+    std::size_t total = options.isbns.empty() ? (showProgress ? CountInputLines() : 0) : options.isbns.size();
+    std::size_t nextArg = 0;
+    BatchRunner::NextIsbn next = [&](std::string& isbn) {
+        if (options.isbns.empty())
+            return ReadIsbnLine(isbn, options.utf8);
+        if (nextArg == options.isbns.size())
+            return false;
+        isbn = options.isbns[nextArg++];
+        return true;
+    };
+    Write(stdout, FormatHeader(options.format, options.intro));
+    auto start = std::chrono::steady_clock::now();
+    auto progressLine = [&] {
+        double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        return FormatProgress(runner.Counts(), total, seconds);
+    };
+    {
+        std::unique_ptr<Ticker> ticker;
+        if (showProgress)
+            ticker = std::make_unique<Ticker>([&] { writer.Progress(progressLine(), false); });
+        runner.Run(next);
+    }
+    if (showProgress)
+        writer.Progress(progressLine(), true);
+    return ExitStatus(runner.Counts());
+}
+
+}
+
+int wmain(int argc, wchar_t** argv)
+{
+    // Bytes in, bytes out: the text is code page 936 or UTF-8, never the C runtime's idea.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(WideToMultiByte(argv[i]));
+    ConsoleOptions options;
+    if (!ParseConsoleArgs(args, options)) {
+        Write(stderr, kConsoleUsage);
+        return 2;
+    }
+    return LookUpAll(options);
+}

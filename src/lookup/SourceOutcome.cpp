@@ -1,0 +1,35 @@
+#include "lookup/SourceOutcome.h"
+
+#include "lookup/Extraction.h"
+
+SourceOutcome OutcomeOf(SourceKind source, const BookRecord& record, const std::string& failure)
+{
+    SourceOutcome outcome;
+    outcome.source = source;
+    ExportValues(record, outcome.values);
+    if (!failure.empty()) {
+        outcome.status = SourceStatus::Failed;
+        outcome.failure = failure;
+    } else if (!outcome.values[kTitle].empty() || !outcome.values[kAuthor].empty()) {
+        outcome.status = SourceStatus::Found;
+    }
+    return outcome;
+}
+
+SourceOutcome FailedOutcome(SourceKind source, const std::string& failure)
+{
+    SourceOutcome outcome;
+    outcome.source = source;
+    outcome.status = SourceStatus::Failed;
+    outcome.failure = failure;
+    return outcome;
+}
+
+std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& outcome)
+{
+    std::vector<std::string> texts;
+    texts.reserve(1 + kSlotCount);
+    texts.push_back(isbn);
+    texts.insert(texts.end(), outcome.values.begin(), outcome.values.end());
+    return texts;
+}

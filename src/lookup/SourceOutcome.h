@@ -1,0 +1,35 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "lookup/BookRecord.h"
+
+enum class SourceKind { Library, Community };
+
+enum class SourceStatus {
+    Found,     // a title or an author
+    NotFound,  // the source answered without the book
+    Failed,    // the source could not answer; see failure
+};
+
+// What one source said about one ISBN.
+struct SourceOutcome {
+    SourceKind source = SourceKind::Library;
+    SourceStatus status = SourceStatus::NotFound;
+    std::string failure;  // when Failed: "unreachable", "timed out", "HTTP <code>"
+    ResultFields values;  // slots in slot order, each trimmed; code page 936
+
+    bool Found() const { return status == SourceStatus::Found; }
+};
+
+// The outcome of a finished scan: its values exported, found when the title
+// or the author is not empty. A failure (the first page that could not be
+// had) makes it failed whatever the record holds.
+SourceOutcome OutcomeOf(SourceKind source, const BookRecord& record, const std::string& failure);
+
+// What a source that could not be asked, for the reason given, stands for.
+SourceOutcome FailedOutcome(SourceKind source, const std::string& failure);
+
+// A result row's texts: the ISBN, then every slot (the list shows the first
+// kResultColumnCount of them).
+std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& outcome);

@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include "ChildProcess.h"
+#include "TestServer.h"
+#include "console/ConsoleOptions.h"
+#include "framework/CodePage.h"
+
+namespace {
+
+std::string Urls(const std::string& base)
+{
+    return " --community " + base + " --library " + base + " --covers " + base + "/lpic/";
+}
+
+ChildResult Lookup(const std::string& args, const std::string& input = std::string())
+{
+    return RunChild(std::string("\"") + QUILL_LOOKUP_EXE + "\"" + Urls(TestServerBase()) + " " + args, input);
+}
+
+std::string Covers()
+{
+    return TestServerBase() + "/lpic/";
+}
+
+std::string BothLibraryRow()
+{
+    return "library\t9787111111111\tTP311.5\tPractical Test Engineering 实用测试工程\tAlice Zhang, 李明著\t"
+           "Quill Press 羽笔出版社\t321\t16开\t2008.06\t2\t45.00\t\n";
+}
+
+std::string BothCommunityRow()
+{
+    return "community\t9787111111111\t\tPractical Test Engineering 实用测试工程\tAlice Zhang\t"
+           "Quill Press 羽笔出版社\t321\t\t2008-6\t\t45.00\t" + Covers() + "solid.jpg";
+}
+
+TEST(ConsoleLookup, BookInBothSourcesGivesOneCompleteRowEach)
+{
+    ChildResult r = Lookup("--utf8 9787111111111");
+    EXPECT_EQ(0u, r.exitCode);
+    EXPECT_EQ(BothLibraryRow() + BothCommunityRow() + "\n", r.out);
+    EXPECT_EQ("", r.err);
+}
+
+TEST(ConsoleLookup, IntroductionAndCodePage936Output)
+{
+    ChildResult r = Lookup("--intro 9787111111111");
+    std::string expected = BothLibraryRow().insert(BothLibraryRow().size() - 1, "\t") + BothCommunityRow() +
+                           "\tA hands-on guide to testing desktop programs.\\n第二段：介绍自动化测试的方法。\n";
+    EXPECT_EQ(WideToMultiByte(MultiByteToWide(expected, CP_UTF8)), r.out);
+}
+
+TEST(ConsoleLookup, EarlyReturnMissingMarkersAndPriceCuts)
+{
+    ChildResult r = Lookup("--utf8 9787444444444 9787555555555 9787666666666 9787000000001");
+    EXPECT_EQ(1u, r.exitCode);
+    EXPECT_EQ("not found: 9787444444444\n", r.err);
+    EXPECT_EQ("community\t9787555555555\t\t\tCarol Wu\tQuill Press 羽笔出版社\t64\t\t2009-9\t\t8\t" + Covers() + "\n"
+              "library\t9787666666666\tTP312\t\t匿名著\t羽笔出版社\t120\t32开\t2007.03\t1\t\t\n"
+              "community\t9787666666666\t\tTitle Without Author\t\tQuill Press 羽笔出版社\t120\t\t2007-3\t\t\t" +
+                  Covers() + "solid.jpg\n" +
+                  r.out.substr(r.out.find("library\t9787000000001")),
+              r.out);
+    EXPECT_NE(std::string::npos, r.out.find("\t\t\n", r.out.find("library\t9787000000001")));
+}
+
+TEST(ConsoleLookup, FirstHitOnlyEmptyTitleDeepMarkersAndUnknownBook)
+{
+    ChildResult r = Lookup("--utf8 9787888888888 9787777777777 9787999999999 9780000000000");
+    EXPECT_EQ(1u, r.exitCode);
+    EXPECT_EQ("library\t9787888888888\tTP301.6\tFirst Hit Title\tEve Chen著\tQuill Press\t410\t16开\t2016.08\t3\t88.00\t\n",
+              r.out);
+    EXPECT_EQ("not found: 9787777777777\nnot found: 9787999999999\nnot found: 9780000000000\n", r.err);
+}
+
+TEST(ConsoleLookup, DeadServerIsAFailureAndExitsWithThree)
+{
+    std::string dead = DeadServerBase();
+    ChildResult r = RunChild(std::string("\"") + QUILL_LOOKUP_EXE + "\"" + Urls(dead) + " 9787111111111");
+    EXPECT_EQ(3u, r.exitCode);
+    EXPECT_EQ("", r.out);
+    EXPECT_EQ("failed: 9787111111111 library unreachable\nfailed: 9787111111111 community unreachable\n", r.err);
+}
+
+TEST(ConsoleLookup, BusySourceIsRetriedAndAnUnreachableOneReported)
+{
+    std::string base = TestServerBase();
+    ChildResult r = RunChild(std::string("\"") + QUILL_LOOKUP_EXE + "\" --utf8 --library " + base +
+                             "/busy/503/1 --community " + DeadServerBase() + " 9787111111111");
+    EXPECT_EQ(3u, r.exitCode);
+    EXPECT_EQ(BothLibraryRow(), r.out);
+    EXPECT_EQ("failed: 9787111111111 community unreachable\n", r.err);
+    EXPECT_EQ(2, ServerRequestCount("/busy/503/1/BookSearch.aspx?ISBN=9787111111111"));
+}
+
+TEST(ConsoleLookup, EachSourcesStatusAsJsonLinesWithProgress)
+{
+    ChildResult r = Lookup("--format jsonl --progress --jobs 4 9787111111111 stall 9780000000000");
+    EXPECT_EQ(3u, r.exitCode);
+    std::string expected[] = {
+        "{\"isbn\":\"9787111111111\",\"source\":\"library\",\"status\":\"found\",\"fields\":{\"classification\":",
+        "{\"isbn\":\"9787111111111\",\"source\":\"community\",\"status\":\"found\",\"fields\":{\"classification\":",
+        "{\"isbn\":\"stall\",\"source\":\"library\",\"status\":\"failed\",\"error\":\"timed out\"}\n",
+        "{\"isbn\":\"stall\",\"source\":\"community\",\"status\":\"failed\",\"error\":\"timed out\"}\n",
+        "{\"isbn\":\"9780000000000\",\"source\":\"library\",\"status\":\"not-found\"}\n",
+        "{\"isbn\":\"9780000000000\",\"source\":\"community\",\"status\":\"not-found\"}\n",
+    };
+    std::size_t at = 0;
+    for (const std::string& line : expected) {
+        EXPECT_EQ(at, r.out.find(line, at)) << line << "\n" << r.out;
+        at = r.out.find('\n', at) + 1;
+    }
+    EXPECT_EQ(r.out.size(), at);
+    EXPECT_NE(std::string::npos, r.err.find("failed: stall library timed out\nfailed: stall community timed out\n"));
+    EXPECT_NE(std::string::npos, r.err.find("not found: 9780000000000\n"));
+    // Plain progress lines while the stall lasts, and a last one.
+    EXPECT_NE(std::string::npos, r.err.find("1/3 ISBN, 2 rows, 0 not found, 0 failed, ")) << r.err;
+    EXPECT_NE(std::string::npos, r.err.find("3/3 ISBN, 2 rows, 1 not found, 1 failed, ")) << r.err;
+}
+
+TEST(ConsoleLookup, ResultsStreamInInputOrderWhileInputIsOpen)
+{
+    bool answeredEarly = false;
+    ChildResult r = RunChildStreaming(std::string("\"") + QUILL_LOOKUP_EXE + "\"" + Urls(TestServerBase()) +
+                                          " --utf8 --jobs 8",
+                                      "slow1500-9787333333333\n9787222222222\n9787555555555\n",
+                                      "9787444444444\n", &answeredEarly);
+    EXPECT_TRUE(answeredEarly);
+    EXPECT_EQ(1u, r.exitCode);
+    std::size_t slow = r.out.find("library\tslow1500-9787333333333\t");
+    std::size_t red = r.out.find("community\t9787222222222\t");
+    std::size_t third = r.out.find("community\t9787555555555\t");
+    EXPECT_EQ(0u, slow) << r.out;
+    EXPECT_LT(slow, red);
+    EXPECT_LT(red, third);
+    EXPECT_NE(std::string::npos, third);
+    EXPECT_EQ("not found: 9787444444444\n", r.err);
+}
+
+TEST(ConsoleLookup, CleanChecksIsbnsBeforeSearching)
+{
+    int searchedBefore = ServerRequestCount("/isbn/9787111111111/");
+    ChildResult r = Lookup("--clean", "978 7 02 000220 7\n9787111111111\n0-8044-2957-x\n");
+    EXPECT_EQ(1u, r.exitCode);
+    EXPECT_EQ("", r.out);
+    EXPECT_EQ("not found: 9787020002207\ninvalid: 9787111111111\nnot found: 080442957X\n", r.err);
+    EXPECT_EQ(searchedBefore, ServerRequestCount("/isbn/9787111111111/"));
+    EXPECT_EQ(1, ServerRequestCount("/isbn/080442957X/"));
+}
+
+TEST(ConsoleLookup, IsbnsFromStandardInput)
+{
+    ChildResult r = Lookup("--utf8", "9787333333333\r\n\r\n\n9787222222222");
+    EXPECT_EQ(0u, r.exitCode);
+    EXPECT_EQ(0u, r.out.find("library\t9787333333333\tI247.5\t图书馆专藏\t"));
+    EXPECT_NE(std::string::npos, r.out.find("\ncommunity\t9787222222222\t\tRed Cover Stories\tBob Li\t"));
+    EXPECT_EQ(2, std::count(r.out.begin(), r.out.end(), '\n'));
+}
+
+TEST(ConsoleLookup, BadUsageExitsWithTwo)
+{
+    ChildResult r = Lookup("--bogus 9787111111111");
+    EXPECT_EQ(2u, r.exitCode);
+    EXPECT_EQ(0u, r.err.find("usage: quillfind-lookup.exe"));
+    EXPECT_EQ("", r.out);
+    EXPECT_EQ(2u, RunChild(std::string("\"") + QUILL_LOOKUP_EXE + "\" 978 --library").exitCode);
+}
+
+TEST(ConsoleOptions, ParsesOptionsAndLines)
+{
+    ConsoleOptions o;
+    ASSERT_TRUE(ParseConsoleArgs({"--covers", "http://x/lpic/", "--intro", "1", "2"}, o));
+    EXPECT_EQ("href=\"http://x/lpic/", o.config.CoverMarker());
+    EXPECT_TRUE(o.intro);
+    EXPECT_FALSE(o.utf8);
+    EXPECT_EQ((std::vector<std::string>{"1", "2"}), o.isbns);
+    EXPECT_EQ((std::vector<std::string>{"a", " b", "c"}), SplitIsbnLines("a\r\n\r\n b\n\nc\r\n"));
+}
+
+}
