@@ -15,7 +15,14 @@ std::string EscapeLineBreaks(const std::string& text)
 
 const char* SourceName(SourceKind source)
 {
-    return source == SourceKind::Library ? "library" : "community";
+    switch (source) {
+    case SourceKind::Library:
+        return "library";
+    case SourceKind::Community:
+        return "community";
+    default:
+        return "sru";
+    }
 }
 
 std::string FormatRow(const std::string& isbn, const SourceOutcome& found, bool withIntro)

@@ -3,7 +3,7 @@
 
 #include "lookup/SourceOutcome.h"
 
-// "library" or "community", as every output format names the sources.
+// "library", "community" or "sru", as every output format names the sources.
 const char* SourceName(SourceKind source);
 
 // One output line: the source, a tab, the ISBN, then slots 0..9 (and the

@@ -10,9 +10,9 @@
 
 namespace {
 
-PageResult BatchFetch(const std::string& url)
+PageResult BatchFetch(const std::string& url, PageBody body)
 {
-    return FetchPageRetrying(url, FetchMode::Batch);
+    return FetchPageRetrying(url, FetchMode::Batch, body);
 }
 
 // Never throws: a source that breaks down is reported as failed, and its

@@ -25,6 +25,7 @@ const DWORD kStallLimitMs = 10000;
 // may walk away from a stalled read; the thread then finishes on its own.
 class PageTransfer {
 public:
+    explicit PageTransfer(PageBody b) : body(b) {}
     void Run(const std::string& url, DWORD flags);
     void Finish();
     PageResult Wait();
@@ -35,6 +36,7 @@ private:
     bool Received(std::size_t bytes);
     void SetAnswer(PageStatus status, unsigned long httpStatus, int retryAfter);
 
+    const PageBody body;
     std::mutex mutex;
     Completion finished;
     PageResult result;
@@ -101,7 +103,7 @@ void PageTransfer::ReadBody(CHttpFile& file)
 
 bool PageTransfer::AddLines(const std::string& lines)
 {
-    std::string converted = ConvertPageLines(lines);
+    std::string converted = body == PageBody::Cp936Lines ? ConvertPageLines(lines) : lines;
     std::lock_guard<std::mutex> hold(mutex);
     result.text += converted;
     return !abandoned;
@@ -204,10 +206,10 @@ std::string ConvertPageLines(const std::string& lines)
     return out;
 }
 
-PageResult FetchPageResult(const std::string& url, FetchMode mode)
+PageResult FetchPageResult(const std::string& url, FetchMode mode, PageBody body)
 {
     DWORD flags = INTERNET_FLAG_TRANSFER_ASCII | (mode == FetchMode::Batch ? kBatchFlags : 0);
-    auto transfer = std::make_shared<PageTransfer>();
+    auto transfer = std::make_shared<PageTransfer>(body);
     RunOnSpareThread([transfer, url, flags] {
         // Nothing may escape a thread; what was read so far still counts.
         try {
@@ -220,15 +222,15 @@ PageResult FetchPageResult(const std::string& url, FetchMode mode)
     return transfer->Wait();
 }
 
-PageResult FetchPageRetrying(const std::string& url, FetchMode mode)
+PageResult FetchPageRetrying(const std::string& url, FetchMode mode, PageBody body)
 {
-    PageResult result = FetchPageResult(url, mode);
+    PageResult result = FetchPageResult(url, mode, body);
     for (int retries = 0;; ++retries) {
         int delay = RetryDelayMs(result, retries);
         if (delay < 0)
             return result;
         ::Sleep(static_cast<DWORD>(delay));
-        result = FetchPageResult(url, mode);
+        result = FetchPageResult(url, mode, body);
     }
 }
 

@@ -10,14 +10,15 @@
 // connection is kept for the next page.
 enum class FetchMode { Window, Batch };
 
-// GET url once; the body's lines converted from UTF-8 to code page 936 and
-// joined with "\r\n", at most 850 lines and 4 MiB, trailing white space
-// removed. The text is read only from a 200 answer; a server that sends
-// nothing at all for 10 to 20 s is given up, keeping what came before.
-PageResult FetchPageResult(const std::string& url, FetchMode mode = FetchMode::Window);
+// GET url once; at most 850 lines and 4 MiB of the body, as body says,
+// trailing white space removed. The text is read only from a 200 answer; a
+// server that sends nothing at all for 10 to 20 s is given up, keeping what
+// came before.
+PageResult FetchPageResult(const std::string& url, FetchMode mode = FetchMode::Window,
+                           PageBody body = PageBody::Cp936Lines);
 
 // FetchPageResult, asking again after a 429 or 503 as RetryDelayMs says.
-PageResult FetchPageRetrying(const std::string& url, FetchMode mode);
+PageResult FetchPageRetrying(const std::string& url, FetchMode mode, PageBody body = PageBody::Cp936Lines);
 
 // FetchPageResult's text: empty when the request fails, the status is not
 // 200 or the body is blank.

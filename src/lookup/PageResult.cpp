@@ -53,7 +53,7 @@ int ParseRetryAfter(const std::string& value)
 PageFetch RecordingFetch(PageResultFetch fetch, std::string* failure)
 {
     return [fetch, failure](const std::string& url) {
-        PageResult result = fetch(url);
+        PageResult result = fetch(url, PageBody::Cp936Lines);
         std::string reason = FailureReason(result);
         if (reason.empty())
             return result.text;

@@ -20,7 +20,12 @@ struct PageResult {
     std::string text;            // what FetchPage hands on
 };
 
-using PageResultFetch = std::function<PageResult(const std::string& url)>;
+// What the body becomes: a web page's text, its UTF-8 lines converted to
+// code page 936 and joined with "\r\n"; or the bytes as sent, for an answer
+// that names its own encoding (XML).
+enum class PageBody { Cp936Lines, AsSent };
+
+using PageResultFetch = std::function<PageResult(const std::string& url, PageBody body)>;
 
 // "unreachable", "timed out" or "HTTP <code>"; empty when the server answered
 // with a page or with "not there".
@@ -36,6 +41,7 @@ int RetryDelayMs(const PageResult& result, int retriesDone);
 // Retry-After in whole seconds, -1 when it is not a number of seconds.
 int ParseRetryAfter(const std::string& value);
 
-// A PageFetch over fetch that keeps the first failure's reason in *failure
-// and gives no text for a failed page, so a source stops there.
+// A PageFetch of code page 936 pages over fetch that keeps the first
+// failure's reason in *failure and gives no text for a failed page, so a
+// source stops there.
 PageFetch RecordingFetch(PageResultFetch fetch, std::string* failure);

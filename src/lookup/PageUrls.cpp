@@ -39,3 +39,27 @@ std::string LibraryDetailUrl(const SourceConfig& config, const std::string& id)
 {
     return config.libraryBase + "/" + "bookdetail.aspx?id=" + id;
 }
+
+std::string SruSearchUrl(const SourceConfig& config, const std::string& isbn)
+{
+    const char* join = config.sruBase.find('?') == std::string::npos ? "?" : "&";
+    return config.sruBase + join + "version=1.1&operation=searchRetrieve&query=" +
+           EncodeUrlComponent(config.sruIndex) + "%3D" + EncodeUrlComponent(CqlTerm(isbn)) +
+           "&maximumRecords=1&recordSchema=marcxml";
+}
+
+std::string CqlTerm(const std::string& isbn)
+{
+    bool plain = !isbn.empty();
+    for (unsigned char c : isbn)
+        plain = plain && IsKeptAsTyped(c);
+    if (plain)
+        return isbn;
+    std::string quoted = "\"";
+    for (char c : isbn) {
+        if (c == '"' || c == '\\' || c == '*' || c == '?' || c == '^')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + "\"";
+}

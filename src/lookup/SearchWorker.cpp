@@ -6,9 +6,9 @@
 
 namespace {
 
-PageResult WindowFetch(const std::string& url)
+PageResult WindowFetch(const std::string& url, PageBody body)
 {
-    return FetchPageResult(url, FetchMode::Window);
+    return FetchPageResult(url, FetchMode::Window, body);
 }
 
 }

@@ -1,10 +1,12 @@
 #pragma once
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "lookup/BookRecord.h"
+#include "lookup/MarcRecord.h"
 
-enum class SourceKind { Library, Community };
+enum class SourceKind { Library, Community, Sru };
 
 enum class SourceStatus {
     Found,     // a title or an author
@@ -16,8 +18,11 @@ enum class SourceStatus {
 struct SourceOutcome {
     SourceKind source = SourceKind::Library;
     SourceStatus status = SourceStatus::NotFound;
-    std::string failure;  // when Failed: "unreachable", "timed out", "HTTP <code>"
+    std::string failure;  // when Failed: "unreachable", "timed out", "HTTP <code>", an SRU diagnostic, "bad answer"
     ResultFields values;  // slots in slot order, each trimmed; code page 936
+    // The catalogue's own record (UTF-8), when the source is an SRU one
+    // that found the book.
+    std::shared_ptr<const MarcRecord> record;
 
     bool Found() const { return status == SourceStatus::Found; }
 };

@@ -177,7 +177,7 @@ struct Answer {
 
 PageResultFetch Canned(const std::map<std::string, Answer>& answers)
 {
-    return [answers](const std::string& url) {
+    return [answers](const std::string& url, PageBody) {
         PageResult result;
         result.status = PageStatus::NotThere;
         result.httpStatus = 404;
