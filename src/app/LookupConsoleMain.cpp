@@ -11,7 +11,7 @@
 #include "app/ConsoleOptions.h"
 #include "app/ConsoleOutput.h"
 #include "app/ConsoleSearch.h"
-#include "app/IsbnCleaning.h"
+#include "lookup/IsbnCleaning.h"
 #include "app/ProgressLine.h"
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"

@@ -5,7 +5,6 @@ add_library(quill_console_pure STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ConsoleOutput.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BatchFormats.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BatchRunner.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/IsbnCleaning.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProgressLine.cpp)
 target_include_directories(quill_console_pure PUBLIC ${PROJECT_SOURCE_DIR}/src)
 find_package(Threads REQUIRED)

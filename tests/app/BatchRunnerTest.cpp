@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/BatchRunner.h"
-#include "app/IsbnCleaning.h"
+#include "lookup/IsbnCleaning.h"
 #include "app/ProgressLine.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/IsbnCleaning.h"
+#include "lookup/IsbnCleaning.h"
 
 namespace {
 
