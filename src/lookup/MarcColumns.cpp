@@ -34,7 +34,8 @@ void Append(std::string& joined, const std::string& separator, const std::string
     joined += value;
 }
 
-// Title and other title information of the first title field.
+// Title and other title information of the first title field. Joined values are stripped again, so that a
+// record built from the columns shows the same columns.
 std::string TitleValue(const MarcRecord& record, const char* tag, char titleCode, char otherCode)
 {
     std::vector<const MarcField*> titles = record.FieldsTagged(tag);
@@ -42,7 +43,7 @@ std::string TitleValue(const MarcRecord& record, const char* tag, char titleCode
         return std::string();
     std::string title = SubfieldValue(*titles.front(), titleCode);
     Append(title, " : ", SubfieldValue(*titles.front(), otherCode));
-    return title;
+    return StripIsbdPunctuation(title);
 }
 
 // Every name of the name fields, in record order.
@@ -53,7 +54,7 @@ std::string NameValues(const MarcRecord& record, std::initializer_list<const cha
         for (const char* tag : tags)
             if (field.tag == tag)
                 Append(names, " ; ", SubfieldValue(field, 'a'));
-    return names;
+    return StripIsbdPunctuation(names);
 }
 
 // The Chinese Library Classification when the record names it, else the first other scheme.

@@ -45,6 +45,7 @@ TEST(MarcColumns, Marc21FieldsAndTheirFallbacks)
         {{"856 42$3cover image$uhttp://h/lpic/s1.jpg"}, kCoverUrl, "http://h/lpic/s1.jpg"},
         {{"520   $aA life...", "520   $aSecond."}, kIntro, "A life..."},
         {{"245 10$a活着 =$bTo live /$c余华著."}, kTitle, "活着 : To live"},
+        {{"245 10$aHuo zhe :$b/"}, kTitle, "Huo zhe"},
         {{"690   $aI247.5"}, kClassNumber, ""},
         {{}, kTitle, ""},
     });
