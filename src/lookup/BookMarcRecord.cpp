@@ -83,23 +83,29 @@ std::string LanguageCode(const std::string& title)
     return title.empty() || HasHan(title) ? "chi" : "und";
 }
 
-// The characters a library's filing skips: leading quotes or brackets and an initial article.
+// The characters a library's filing skips in a title subfield: leading quotes or brackets, and an initial
+// article with the spaces, quotes and brackets after it, when a word follows.
 char NonfilingCharacters(const std::string& title)
 {
     static const char* const kArticles[] = {"the ", "a ",   "an ",  "l'",   "le ",  "la ",  "les ", "el ", "las ",
                                             "un ",  "une ", "una ", "il ",  "der ", "das ", "ein ", "eine "};
+    // Starts where the word is no article: the letter A, a place name.
+    static const char* const kNoArticle[] = {"a to ", "a & ", "a is ", "las vegas"};
     std::size_t lead = title.find_first_not_of("\"'[(");
     if (lead == std::string::npos)
         return '0';
-    std::string start = title.substr(lead, 5);
+    std::string start = title.substr(lead, 9);
     for (char& c : start)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
+    for (const char* word : kNoArticle)
+        if (start.compare(0, std::string(word).size(), word) == 0)
+            return '0';
     for (const char* article : kArticles) {
         const std::string a(article);
         if (start.compare(0, a.size(), a) != 0)
             continue;
-        std::size_t skip = title.find_first_not_of(' ', lead + a.size());
+        std::size_t skip = title.find_first_not_of(" \"'[(", lead + a.size());
         return skip != std::string::npos && skip <= 9 ? static_cast<char>('0' + skip) : '0';
     }
     return '0';
@@ -203,9 +209,9 @@ MarcRecord Marc21Record(const std::string& isbn, const ResultFields& v, const Ma
     AddField(record, IsbnField(MarcFlavour::Marc21, isbn, v[kPrice]));
     if (!v[kClassNumber].empty())
         AddField(record, DataField("084", ' ', ' ', {{'a', v[kClassNumber]}, {'2', "clc"}}));
-    AddField(record, DataField("245", '0', NonfilingCharacters(title),
-                               {{'a', v[kAuthor].empty() ? EndingWithPeriod(title) : title + " /"},
-                                {'c', EndingWithPeriod(v[kAuthor])}}));
+    const std::string titleProper = v[kAuthor].empty() ? EndingWithPeriod(title) : title + " /";
+    AddField(record, DataField("245", '0', NonfilingCharacters(titleProper),
+                               {{'a', titleProper}, {'c', EndingWithPeriod(v[kAuthor])}}));
     AddField(record, DataField("250", ' ', ' ', {{'a', v[kEdition]}}));
     AddField(record, DataField("264", ' ', '1', {{'b', Before(v[kPublisher], ",", v[kPubDate])}, {'c', v[kPubDate]}}));
     AddField(record, DataField("300", ' ', ' ', {{'a', Before(v[kPages], " ;", v[kFormat])}, {'c', v[kFormat]}}));
@@ -297,7 +303,8 @@ MarcRecord ComposeBookRecord(const std::string& isbn, const std::vector<ResultFi
         if (received)
             sources.push_back(MarcColumnValues(*received, receivedFlavour));
         sources.insert(sources.end(), rows.begin(), rows.end());
-        const ResultFields values = FirstValues(sources);
+        ResultFields values = FirstValues(sources);
+        values[kAuthor] = CloseUpInitials(values[kAuthor]);
         const std::string given = TrimSpaces(CleanMarcText(isbn));
         record = wanted == MarcFlavour::Marc21 ? Marc21Record(given, values, made) : UnimarcRecord(given, values, made);
     }

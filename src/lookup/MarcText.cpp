@@ -43,6 +43,18 @@ bool EndsWith(const std::string& text, const char* tail)
     return text.size() >= t.size() && text.compare(text.size() - t.size(), t.size(), t) == 0;
 }
 
+bool IsLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A single letter followed by a full stop at text[dot], or ending the text: its full stop is end punctuation.
+bool IsInitialAt(const std::string& text, std::size_t dot)
+{
+    return dot >= 1 && (dot == text.size() || (dot < text.size() && text[dot] == '.')) && IsLetter(text[dot - 1]) &&
+           (dot == 1 || !IsLetter(text[dot - 2]));
+}
+
 // One removal step; false when the text ends in nothing to strip.
 bool StripOnce(std::string& text)
 {
@@ -104,6 +116,20 @@ std::string StripIsbdPunctuation(const std::string& text)
     while (StripOnce(stripped)) {
     }
     return stripped;
+}
+
+std::string CloseUpInitials(const std::string& names)
+{
+    std::string closed;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        closed += names[i];
+        if (!IsInitialAt(names, i))
+            continue;
+        const std::size_t next = names.find_first_not_of(' ', i + 1);
+        if (next != std::string::npos && next > i + 1 && IsInitialAt(names, next + 1))
+            i = next - 1;
+    }
+    return closed;
 }
 
 std::string MarcValue(const std::string& subfield)

@@ -17,5 +17,8 @@ std::size_t Utf8CutPoint(const std::string& text, std::size_t max);
 // a space. Everything else stays as written.
 std::string StripIsbdPunctuation(const std::string& text);
 
+// Initials closed up as ISBD transcribes them: "J. R. R. Tolkien" becomes "J.R.R. Tolkien".
+std::string CloseUpInitials(const std::string& names);
+
 // A subfield as a column shows it: clean, without leading spaces or trailing ISBD punctuation.
 std::string MarcValue(const std::string& subfield);

@@ -125,6 +125,11 @@ TEST(BookMarcRecord, FixedDataFollowTheColumns)
         {"9787506365437", "Why?", "", "245", "245 00$aWhy?."},
         {"9787506365437", "Etc...", "", "245", "245 00$aEtc..."},
         {"9787506365437", "", "", "245", "245 00$a[Untitled]."},
+        {"9787506365437", "A to Z", "", "245", "245 00$aA to Z."},
+        {"9787506365437", "Las Vegas", "", "245", "245 00$aLas Vegas."},
+        {"9787506365437", "La vie", "", "245", "245 03$aLa vie."},
+        {"9787506365437", "The \"Titanic\"", "", "245", "245 05$aThe \"Titanic\"."},
+        {"9787506365437", "The", "", "245", "245 00$aThe."},
     };
     for (const Case& c : cases) {
         ResultFields row{};

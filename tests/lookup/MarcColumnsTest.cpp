@@ -98,6 +98,16 @@ TEST(MarcText, ControlCharactersAndBrokenUtf8AreDropped)
         EXPECT_EQ(c.second, CleanMarcText(c.first)) << c.first;
 }
 
+TEST(MarcText, InitialsAreClosedUp)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"J. R. R. Tolkien", "J.R.R. Tolkien"}, {"[英] J. K.  罗琳", "[英] J.K.  罗琳"}, {"T. S. Eliot ; E. Pound", "T.S. Eliot ; E. Pound"},
+        {"Dr. A. Smith", "Dr. A. Smith"}, {"A. Smith", "A. Smith"}, {"Smith, J. R", "Smith, J.R"}, {"J. Ro", "J. Ro"}, {"St. Ed. A", "St. Ed. A"}, {"余华 著", "余华 著"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, CloseUpInitials(c.first)) << c.first;
+}
+
 TEST(MarcText, CutsFallOnCharacterBoundaries)
 {
     const std::string text = "a\xe6\xb4\xbb\xf0\xa0\x80\x80";  // 1 + 3 + 4 bytes

@@ -123,6 +123,8 @@ int main(int argc, char** argv)
     isbd[kTitle] = "活着 /";
     isbd[kPublisher] = "作家出版社 :";
     isbd[kPages] = "191页 ;";
+    ResultFields tolkien = EnglishRow("The hobbit");
+    tolkien[kAuthor] = "[英] J. R. R. Tolkien";
     const std::vector<Sample> samples = {
         {"9787506365437", {LibraryRow()}, nullptr, MarcFlavour::Marc21},
         {"9787506365437", {CommunityRow()}, nullptr, MarcFlavour::Marc21},
@@ -142,6 +144,8 @@ int main(int argc, char** argv)
         {"0446310786", {EnglishRow("Why a mockingbird?")}, nullptr, MarcFlavour::Marc21},
         {"0446310786", {EnglishRow("Mockingbird (a novel)")}, nullptr, MarcFlavour::Marc21},
         {"9787506365437", {isbd}, nullptr, MarcFlavour::Marc21},
+        {"0446310786", {EnglishRow("A to Z of cooking")}, nullptr, MarcFlavour::Marc21},
+        {"0446310786", {tolkien}, nullptr, MarcFlavour::Marc21},
     };
     const MarcTimestamp made{2024, 3, 9, 14, 5, 59};
     std::string marc21, unimarc, xml = MarcXmlHeader();
