@@ -45,7 +45,9 @@ TEST(Iso2709, WritesLeaderDirectoryAndFieldsAndReadsThemBack)
 
 TEST(Iso2709, MalformedRecordsAreRefused)
 {
-    const auto with = [](std::size_t at, const std::string& bytes) { return std::string(kSmall).replace(at, bytes.size(), bytes); };
+    const auto with = [](std::size_t at, const std::string& bytes) {
+        return std::string(kSmall).replace(at, bytes.size(), bytes);
+    };
     const std::string cases[] = {
         "",
         kSmall.substr(0, 30),
@@ -83,7 +85,8 @@ TEST(Iso2709, FittingCleansAndCutsAtCharacterBoundaries)
     std::string han;
     while (han.size() < 30000)
         han += "\xe6\xb4\xbb";
-    MarcRecord record = RecordFromLines({"001 a\x1e" "b", "24\x01 00$aT", "245 \x01" "0$aT\x1f" "x$\x01y$ b", "520   $a" + han});
+    MarcRecord record =
+        RecordFromLines({"001 a\x1e" "b", "24\x01 00$aT", "245 \x01" "0$aT\x1f" "x$\x01y$ b", "520   $a" + han});
     record.leader = "01234nam";
     FitIso2709(record);
     EXPECT_EQ(24u, record.leader.size());

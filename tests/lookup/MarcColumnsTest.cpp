@@ -101,8 +101,9 @@ TEST(MarcText, ControlCharactersAndBrokenUtf8AreDropped)
 TEST(MarcText, InitialsAreClosedUp)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"J. R. R. Tolkien", "J.R.R. Tolkien"}, {"[英] J. K.  罗琳", "[英] J.K.  罗琳"}, {"T. S. Eliot ; E. Pound", "T.S. Eliot ; E. Pound"},
-        {"Dr. A. Smith", "Dr. A. Smith"}, {"A. Smith", "A. Smith"}, {"Smith, J. R", "Smith, J.R"}, {"J. Ro", "J. Ro"}, {"St. Ed. A", "St. Ed. A"}, {"余华 著", "余华 著"},
+        {"J. R. R. Tolkien", "J.R.R. Tolkien"}, {"[英] J. K.  罗琳", "[英] J.K.  罗琳"},
+        {"T. S. Eliot ; E. Pound", "T.S. Eliot ; E. Pound"}, {"Dr. A. Smith", "Dr. A. Smith"}, {"A. Smith", "A. Smith"},
+        {"Smith, J. R", "Smith, J.R"}, {"J. Ro", "J. Ro"}, {"St. Ed. A", "St. Ed. A"}, {"余华 著", "余华 著"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.second, CloseUpInitials(c.first)) << c.first;
@@ -111,7 +112,9 @@ TEST(MarcText, InitialsAreClosedUp)
 TEST(MarcText, CutsFallOnCharacterBoundaries)
 {
     const std::string text = "a\xe6\xb4\xbb\xf0\xa0\x80\x80";  // 1 + 3 + 4 bytes
-    const std::pair<std::size_t, std::size_t> cases[] = {{0, 0}, {1, 1}, {2, 1}, {3, 1}, {4, 4}, {7, 4}, {8, 8}, {99, 8}};
+    const std::pair<std::size_t, std::size_t> cases[] = {
+        {0, 0}, {1, 1}, {2, 1}, {3, 1}, {4, 4}, {7, 4}, {8, 8}, {99, 8},
+    };
     for (const auto& c : cases)
         EXPECT_EQ(c.second, Utf8CutPoint(text, c.first)) << c.first;
 }

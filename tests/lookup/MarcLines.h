@@ -18,7 +18,8 @@ inline MarcField FieldFromLine(const std::string& line)
     field.indicator2 = line[5];
     for (std::size_t at = line.find('$', 6); at != std::string::npos;) {
         std::size_t next = line.find('$', at + 1);
-        field.subfields.push_back({line[at + 1], line.substr(at + 2, next == std::string::npos ? next : next - at - 2)});
+        const std::size_t length = next == std::string::npos ? next : next - at - 2;
+        field.subfields.push_back({line[at + 1], line.substr(at + 2, length)});
         at = next;
     }
     return field;

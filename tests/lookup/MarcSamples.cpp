@@ -150,11 +150,12 @@ int main(int argc, char** argv)
     const MarcTimestamp made{2024, 3, 9, 14, 5, 59};
     std::string marc21, unimarc, xml = MarcXmlHeader();
     for (const Sample& s : samples) {
-        const MarcRecord a = ComposeBookRecord(s.isbn, s.rows, s.received, s.receivedFlavour, MarcFlavour::Marc21, made);
-        const MarcRecord b = ComposeBookRecord(s.isbn, s.rows, s.received, s.receivedFlavour, MarcFlavour::Unimarc, made);
-        marc21 += WriteIso2709(a);
-        unimarc += WriteIso2709(b);
-        xml += MarcXmlRecord(a);
+        const MarcRecord record =
+            ComposeBookRecord(s.isbn, s.rows, s.received, s.receivedFlavour, MarcFlavour::Marc21, made);
+        marc21 += WriteIso2709(record);
+        xml += MarcXmlRecord(record);
+        unimarc += WriteIso2709(
+            ComposeBookRecord(s.isbn, s.rows, s.received, s.receivedFlavour, MarcFlavour::Unimarc, made));
     }
     MarcRecord bad = libraryMarc21;
     bad.fields[7].subfields[1].value = "Yu Hua zhu";  // no final period
