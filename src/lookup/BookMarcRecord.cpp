@@ -185,15 +185,16 @@ std::string Marc21FixedData(const MarcTimestamp& made, const std::string& year, 
 
 // General processing data: date entered, publication date, target audience and government publication
 // unknown, language of cataloguing, character set UTF-8, script of the title.
-std::string Unimarc100(const MarcTimestamp& made, const std::string& year, const std::string& title)
+std::string ProcessingData(const MarcTimestamp& made, const ResultFields& values)
 {
+    const std::string year = PublicationYear(values[kPubDate]);
     return DateEntered(made) + (year.empty() ? "f        " : "d" + year + "    ") + "u  u0chiy50      " +
-           (title.empty() || HasHan(title) ? "ea" : "ba");
+           (values[kTitle].empty() || HasHan(values[kTitle]) ? "ea" : "ba");
 }
 
 MarcField UnimarcProcessingField(const MarcTimestamp& made, const ResultFields& values)
 {
-    return DataField("100", ' ', ' ', {{'a', Unimarc100(made, PublicationYear(values[kPubDate]), values[kTitle])}});
+    return DataField("100", ' ', ' ', {{'a', ProcessingData(made, values)}});
 }
 
 MarcRecord Marc21Record(const std::string& isbn, const ResultFields& v, const MarcTimestamp& made)
@@ -273,7 +274,7 @@ void MarkUtf8(MarcRecord& record, MarcFlavour flavour, const MarcTimestamp& made
             return;
         }
     }
-    processing->subfields.insert(processing->subfields.begin(), {'a', Unimarc100(made, "", values[kTitle])});
+    processing->subfields.insert(processing->subfields.begin(), {'a', ProcessingData(made, values)});
 }
 
 MarcRecord CompletedReceived(const MarcRecord& received, MarcFlavour flavour, const ResultFields& rowValues,

@@ -166,6 +166,9 @@ TEST(BookMarcRecord, ReceivedRecordOfTheWantedFlavourIsTheBase)
     EXPECT_EQ((std::vector<std::string>{"001 cn2", "010   $d20.00元", "100   $a20240309f        u  u0chiy50      ea",
                                         "200 1 $a活着", "856 4 $uhttp://h/lpic/s1.jpg"}),
               Composed("9787506365437", {CommunityRow()}, MarcFlavour::Unimarc, &bare, MarcFlavour::Unimarc));
+    const MarcRecord noCoding = RecordFromLines({"100   $bx", "200 1 $a活着", "210   $d2011"}, bare.leader);
+    EXPECT_EQ("100   $a20240309d2011    u  u0chiy50      ea$bx",
+              FieldOf(Composed("", {}, MarcFlavour::Unimarc, &noCoding, MarcFlavour::Unimarc), "100"));
 }
 
 TEST(BookMarcRecord, ReceivedRecordOfTheOtherFlavourIsRebuiltWithItsValuesFirst)
