@@ -9,6 +9,7 @@ packages=(
   googletest libcpp-httplib-dev pkg-config python3
   clang libclang-rt-14-dev
   xvfb imagemagick fonts-wqy-microhei x11-utils xdotool
+  yaz libmarc-lint-perl
 )
 missing=()
 for p in "${packages[@]}"; do

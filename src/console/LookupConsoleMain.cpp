@@ -11,12 +11,12 @@
 #include "console/ConsoleOptions.h"
 #include "console/ConsoleOutput.h"
 #include "console/ConsoleSearch.h"
-#include "lookup/IsbnCleaning.h"
 #include "console/ProgressLine.h"
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"
 #include "framework/Trace.h"
 #include "lookup/Completion.h"
+#include "lookup/IsbnCleaning.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include "console/BatchRunner.h"
-#include "lookup/IsbnCleaning.h"
 #include "console/ProgressLine.h"
+#include "lookup/IsbnCleaning.h"
 
 namespace {
 
