@@ -44,7 +44,7 @@ TEST(PageResult, RecordingFetchKeepsFirstFailureAndHidesItsText)
     std::string failure;
     int call = 0;
     PageFetch fetch = RecordingFetch(
-        [&](const std::string&) {
+        [&](const std::string&, PageBody) {
             ++call;
             return call == 1 ? Answer(PageStatus::Page, 200)
                              : Answer(call == 2 ? PageStatus::TimedOut : PageStatus::Unreachable);
