@@ -9,6 +9,7 @@ packages=(
   googletest libcpp-httplib-dev pkg-config python3
   clang libclang-rt-14-dev
   xvfb imagemagick fonts-wqy-microhei x11-utils xdotool
+  idzebra-2.0 idzebra-2.0-examples yaz curl
 )
 missing=()
 for p in "${packages[@]}"; do
