@@ -43,7 +43,8 @@ FIELDS = ("class", "title", "author", "publisher", "pages", "format", "pubdate",
 
 
 def read_catalogue(path):
-    """[(isbn, library values of the first hit, intro paragraphs)] of the library books."""
+    """The library books: each a dict of its isbn, the library values of its
+    first hit (with the id up to any "&") and its intro paragraphs."""
     books, cur = [], None
     with open(path, encoding="utf-8-sig") as f:
         for raw in f:
