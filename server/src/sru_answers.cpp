@@ -147,7 +147,9 @@ using Document = std::function<std::string(const std::string &self)>;
 
 const std::map<std::string, Document> &documents() {
     static const std::map<std::string, Document> all = {
-        {"v11", [](const std::string &s) { return answer(kV11, 1, {record("", "sru-v11", "Version 1.1 记录", kIntro, s)}); }},
+        {"v11", [](const std::string &s) {
+             return answer(kV11, 1, {record("", "sru-v11", "Version 1.1 记录", kIntro, s)});
+         }},
         {"v12", [](const std::string &s) {
              return answer({"1.2", kSru1, "srw"}, 1, {record("", "sru-v12", "Version 1.2 记录", kIntro, s)});
          }},
@@ -162,7 +164,9 @@ const std::map<std::string, Document> &documents() {
              return answer(kV11, 2, {record("", "sru-two-1", "First of two 记录", kIntro, s),
                                      record("", "sru-two-2", "Second of two 记录", kIntro, s)});
          }},
-        {"notitle", [](const std::string &s) { return answer(kV11, 1, {record("", "sru-notitle", "", kIntro, s)}); }},
+        {"notitle", [](const std::string &s) {
+             return answer(kV11, 1, {record("", "sru-notitle", "", kIntro, s)});
+         }},
         {"wrongns", [](const std::string &s) {
              return answer({"1.1", "http://example.org/not-sru/", "zs"}, 1,
                            {record("", "sru-wrongns", "Wrong namespace 记录", kIntro, s)});
