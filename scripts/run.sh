@@ -1,24 +1,31 @@
 #!/usr/bin/env bash
-# run.sh: set up, build, start the catalogue service on the built-in port
-# with the bundled sample catalogue, and look books up. With a display the
-# window opens under Wine; on a headless machine the console lookup runs.
+# run.sh: set up, build, start the catalogue service on the built-in port and
+# a Zebra SRU server on port 8937, both over the bundled sample catalogue, and
+# look books up. With a display the window opens under Wine with the SRU
+# server as its third source; on a headless machine the console lookup runs.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILL_BUILD:-$root/build}
 port=8936
+sru=http://127.0.0.1:8937/marc21
 
 bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh" --programs
 
 "$build/native/server/quillfind-server" --port "$port" --data "$root/server/data" >/dev/null &
 server=$!
-trap 'kill $server 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
+# shellcheck source=start-zebra.sh
+. "$root/scripts/start-zebra.sh"
+trap 'kill $server 2>/dev/null || true; stop_zebra; wineserver -k 2>/dev/null || true' EXIT
+start_zebra "$root/server/data" 8937
 sleep 1
 
 app="$build/win64/src/app/Quillfind.exe"
 if [ -n "${DISPLAY:-}" ] && [ -f "$app" ]; then
   export WINEPREFIX="$build/win64/wineprefix-display" WINEDEBUG=-all
   bash "$root/scripts/wine-prefix.sh" "$WINEPREFIX" display
+  # The window reads its sources from Quillfind.ini beside it.
+  python3 "$root/scripts/set-ini.py" "$(dirname "$app")/Quillfind.ini" Sources sru "$sru"
   echo "Quillfind is open; type or scan an ISBN (e.g. 9787020002207) and press Enter."
   wine "$app"
 else
@@ -28,4 +35,6 @@ else
   # Both sources, both sources, community only, library only, in neither.
   wine "$build/win64/src/app/quillfind-lookup.exe" --utf8 \
     9787020002207 9780131103627 9787536693968 9780201896831 9780000000000 || true
+  # The first book again with the SRU server as a third source.
+  wine "$build/win64/src/app/quillfind-lookup.exe" --utf8 --sru "$sru" 9787020002207 || true
 fi

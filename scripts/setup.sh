@@ -9,7 +9,7 @@ packages=(
   googletest libcpp-httplib-dev pkg-config python3
   clang libclang-rt-14-dev
   xvfb imagemagick fonts-wqy-microhei x11-utils xdotool
-  yaz libmarc-lint-perl
+  yaz libmarc-lint-perl idzebra-2.0 idzebra-2.0-examples curl
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -247,6 +247,7 @@ def main():
     if test_catalogue:
         explicit_checks(base, cover_base)
     scenario_checks(base, data)
+    sru_checks(base)
 
     print("%d passed, %d failed" % (1 if not failures else 0, 1 if failures else 0))
     return 1 if failures else 0
@@ -350,6 +351,50 @@ def scenario_checks(base, data):
     check(get(base + "/__stats?path=%2Fisbn%2F9787000000002%2F")[2] == b"2", "stats count per path")
     check(get(base + "/__stats?path=/BookSearch.aspx%3FISBN%3D9787000000002")[2] == b"1", "stats with query")
     check(get(base + "/__stats?path=/")[2] == b"3", "stats do not count themselves")
+
+
+
+def sru_checks(base):
+    """The canned SRU answers as server/README.md describes them."""
+    import xml.etree.ElementTree as ET
+    sru1, sru2 = "{http://www.loc.gov/zing/srw/}", "{http://docs.oasis-open.org/ns/search-ws/sruResponse}"
+    slim = "{http://www.loc.gov/MARC21/slim}"
+    query = "?version=1.1&operation=searchRetrieve&query=bath.isbn%3D9787111111111&maximumRecords=1"
+
+    def answer(name):
+        status, headers, body = get(base + "/sru/" + name + query)
+        check(status == 200, "sru %s: status %d" % (name, status))
+        return headers, body
+
+    def titles(root, ns):
+        records = [ET.fromstring(d.text) if len(d) == 0 else d[0] for d in root.iter(ns + "recordData")]
+        return [sf.text for r in records for f in r.iter(slim + "datafield") if f.get("tag") == "245"
+                for sf in f if sf.get("code") == "a"]
+
+    for name, ns, count, want in (("v11", sru1, "1", ["Version 1.1 记录 /"]), ("v12", sru1, "1", ["Version 1.2 记录 /"]),
+                                  ("v20", sru2, "1", ["Version 2.0 记录 /"]), ("string", sru1, "1", ["Escaped 记录 /"]),
+                                  ("zero", sru1, "0", []), ("notitle", sru1, "1", []),
+                                  ("two", sru1, "2", ["First of two 记录 /", "Second of two 记录 /"]),
+                                  ("diagnostic", sru1, "0", []),
+                                  ("wrongns", "{http://example.org/not-sru/}", "1", ["Wrong namespace 记录 /"])):
+        root = ET.fromstring(answer(name)[1])
+        check(root.tag == ns + "searchRetrieveResponse" and root.find(ns + "numberOfRecords").text == count and
+              titles(root, ns) == want, "sru %s: %r" % (name, titles(root, ns)))
+    _, body = answer("diagnostic")
+    check(b"<diag:uri>info:srw/diagnostic/1/16</diag:uri>" in body and b"Unsupported index" in body, "sru diagnostic")
+    _, body = answer("bomb")
+    check(b"<!ENTITY lol9 " in body and b"&lol9;" in body, "sru bomb")
+    get(base + "/__reset")
+    _, body = answer("external")
+    check((b'SYSTEM "%s/sru/secret">' % base.encode()) in body and b"file:///etc/passwd" in body and
+          get(base + "/__stats?path=/sru/secret")[2] == b"0", "sru external")
+    _, body = answer("truncated")
+    check(body.endswith(b'<subfield code="a">Trunc'), "sru truncated")
+    _, body = answer("huge")
+    check(len(body) == 10487314 and ET.fromstring(body).tag == sru1 + "searchRetrieveResponse", "sru huge")
+    headers, body = answer("notxml")
+    check(headers["Content-Type"].startswith("text/html") and body.startswith(b"<!DOCTYPE html>"), "sru notxml")
+    check(get(base + "/sru/nothing" + query)[0] == 404, "sru unknown name")
 
 
 if __name__ == "__main__":

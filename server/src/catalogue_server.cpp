@@ -1,5 +1,7 @@
 #include "catalogue_server.h"
 
+#include "sru_answers.h"
+
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <sys/socket.h>
@@ -98,6 +100,7 @@ CatalogueServer::CatalogueServer(Catalogue catalogue, std::string dataDir)
     http_.set_read_timeout(2, 0);
     addRoutes();
     addScenarios();
+    SruAnswers::addRoutes(http_, stopping_);
 }
 
 int CatalogueServer::bind(const std::string &host, int port) {

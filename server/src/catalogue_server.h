@@ -1,5 +1,6 @@
 // The HTTP side: routes for the community site, the library catalogue, the
-// cover images, request counters and the canned failure scenarios.
+// cover images, request counters, the canned failure scenarios and the
+// canned SRU answers.
 #pragma once
 
 #include "catalogue.h"
