@@ -117,6 +117,19 @@ class Record:
         return "%05d%s%05d%s" % (base + sum(sizes) + 1, self.leader[5:12], base, self.leader[17:])
 
 
+def isbn_code(isbn):
+    """$a for an ISBN whose check digit holds, $z (invalid) as catalogues
+    record the others."""
+    digits = isbn.replace("-", "")
+    if len(digits) == 13 and digits.isdigit():
+        ok = sum(int(c) * (3 if i % 2 else 1) for i, c in enumerate(digits)) % 10 == 0
+    elif len(digits) == 10 and digits[:9].isdigit() and (digits[9].isdigit() or digits[9] in "Xx"):
+        ok = sum((10 - i) * (10 if c in "Xx" else int(c)) for i, c in enumerate(digits)) % 11 == 0
+    else:
+        ok = False
+    return "a" if ok else "z"
+
+
 def year(pubdate):
     return pubdate[:4] if pubdate[:4].isdigit() else "uuuu"
 
@@ -154,7 +167,7 @@ def marc21(book, variants):
     # Books: no illustrations, audience or form codes; not a conference, festschrift, index or fiction.
     r.control("008", ENTERED[2:] + "s" + year(date) + "    " + ("cc " if lang == "chi" else "xx ") +
               "           000 0 " + lang + " d")
-    r.field("020", "  ", punctuated([("a", isbn, " :"), ("c", price, "")]))
+    r.field("020", "  ", punctuated([(isbn_code(isbn), isbn, " :"), ("c", price, "")]))
     if "lcclass" in variants:
         r.field("050", " 4", [("a", LC_CLASS[0]), ("b", LC_CLASS[1])])
     elif v.get("class"):
@@ -197,7 +210,7 @@ def unimarc(book, variants):
     date, publisher = v.get("pubdate", ""), v.get("publisher", "")
     r = Record("00000nam  2200000   450 ")
     r.control("001", v.get("id", isbn))
-    r.field("010", "  ", punctuated([("a", isbn, " :"), ("d", price, "")]))
+    r.field("010", "  ", punctuated([(isbn_code(isbn), isbn, " :"), ("d", price, "")]))
     r.field("100", "  ", [("a", "%sd%s    m  y0%sy50      %s" % (ENTERED, year(date), lang,
                                                                   "ea" if lang == "chi" else "ba"))])
     r.field("101", "0 ", [("a", lang)])

@@ -8,5 +8,9 @@ SourceConfig LoadSourceConfig(const CWinApp& app)
     config.communityBase = app.GetProfileString("Sources", "community", config.communityBase);
     config.libraryBase = app.GetProfileString("Sources", "library", config.libraryBase);
     config.coverBase = app.GetProfileString("Sources", "covers", config.coverBase);
+    config.sruBase = app.GetProfileString("Sources", "sru", config.sruBase);
+    config.sruIndex = app.GetProfileString("Sources", "sruIndex", config.sruIndex);
+    // A flavour it does not know leaves the default.
+    ParseMarcFlavour(app.GetProfileString("Sources", "sruFormat", std::string()), config.sruFormat);
     return config;
 }

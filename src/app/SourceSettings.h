@@ -3,6 +3,7 @@
 
 class CWinApp;
 
-// The base URLs from the profile's section "Sources" (entries "community",
-// "library", "covers"); the built-in ones where an entry is missing.
+// The sources from the profile's section "Sources": base URLs (entries
+// "community", "library", "covers"), the SRU catalogue ("sru", "sruIndex",
+// "sruFormat"); the built-in values where an entry is missing.
 SourceConfig LoadSourceConfig(const CWinApp& app);

@@ -2,6 +2,8 @@
 
 #include "console/ConsoleOutput.h"
 #include "lookup/BookRecord.h"
+#include "lookup/Iso2709.h"
+#include "lookup/MarcXml.h"
 #include "lookup/ResultColumns.h"
 
 namespace {
@@ -37,10 +39,37 @@ std::string JsonLine(const std::string& isbn, const SourceOutcome& source, bool 
     return line + "}\n";
 }
 
+bool IsMarc(OutputFormat format)
+{
+    return format == OutputFormat::Marc21 || format == OutputFormat::Unimarc || format == OutputFormat::MarcXml;
+}
+
+// The book's record: the SRU source's own as the base when it has one, the
+// library row, then the community row for what it lacks.
+std::string MarcOutput(const LookupOutcome& outcome, OutputFormat format, const MarcTimestamp& made)
+{
+    std::vector<ResultFields> rows;
+    const SourceOutcome* received = nullptr;
+    for (const SourceOutcome& source : outcome.sources) {
+        if (source.Found() && source.record)
+            received = &source;
+        else if (source.Found())
+            rows.push_back(source.values);
+    }
+    if (!received && rows.empty())
+        return std::string();
+    MarcFlavour wanted = format == OutputFormat::Unimarc ? MarcFlavour::Unimarc : MarcFlavour::Marc21;
+    MarcRecord record = ComposeBookRecord(outcome.isbn, rows, received ? received->record.get() : nullptr,
+                                          received ? received->recordFlavour : wanted, wanted, made);
+    return format == OutputFormat::MarcXml ? MarcXmlRecord(record) : WriteIso2709(record);
+}
+
 }
 
 std::string FormatHeader(OutputFormat format, bool withIntro)
 {
+    if (format == OutputFormat::MarcXml)
+        return MarcXmlHeader();
     if (format != OutputFormat::Csv)
         return std::string();
     std::string header = "\xEF\xBB\xBF" "来源";
@@ -51,8 +80,16 @@ std::string FormatHeader(OutputFormat format, bool withIntro)
     return header + "\r\n";
 }
 
-std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro)
+std::string FormatFooter(OutputFormat format)
 {
+    return format == OutputFormat::MarcXml ? MarcXmlFooter() : std::string();
+}
+
+std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro,
+                          const MarcTimestamp& made)
+{
+    if (IsMarc(format))
+        return MarcOutput(outcome, format, made);
     std::string out;
     for (const SourceOutcome& source : outcome.sources) {
         if (format == OutputFormat::Jsonl)

@@ -2,16 +2,23 @@
 #include <string>
 
 #include "console/LookupOutcome.h"
+#include "lookup/BookMarcRecord.h"
 
-enum class OutputFormat { Tsv, Csv, Jsonl };
+enum class OutputFormat { Tsv, Csv, Jsonl, Marc21, Unimarc, MarcXml };
 
 // What goes before the first record: for CSV the byte-order mark and the
-// header row ("来源" and the list's column titles), else nothing. UTF-8.
+// header row ("来源" and the list's column titles), for MARCXML the document's
+// start, else nothing. UTF-8.
 std::string FormatHeader(OutputFormat format, bool withIntro);
 
-// Standard output for one ISBN: its rows as TSV lines or CSV records, or one
-// JSON object per source. CSV and JSON expect UTF-8 texts.
-std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro);
+// What goes after the last record: the end of a MARCXML document.
+std::string FormatFooter(OutputFormat format);
+
+// Standard output for one ISBN: its rows as TSV lines or CSV records, one
+// JSON object per source, or, in the MARC formats, one record of the book,
+// made at made, when some source found it. All but TSV expect UTF-8 texts.
+std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro,
+                          const MarcTimestamp& made);
 
 // Standard error for one ISBN: "invalid: TEXT", "not found: ISBN", or one
 // "failed: ISBN SOURCE REASON" per source that could not answer.

@@ -1,13 +1,18 @@
 #include "console/ConsoleOptions.h"
 
 const char kConsoleUsage[] =
-    "usage: quillfind-lookup.exe [--community URL] [--library URL] [--covers URL] [--utf8] [--intro]\n"
-    "                            [--jobs N] [--format tsv|csv|jsonl] [--progress] [--clean] [ISBN ...]\n"
-    "Looks each ISBN up in both sources and prints one line per row found:\n"
+    "usage: quillfind-lookup.exe [--community URL] [--library URL] [--covers URL]\n"
+    "                            [--sru URL] [--sru-index NAME] [--sru-format marc21|unimarc] [--utf8] [--intro]\n"
+    "                            [--jobs N] [--format tsv|csv|jsonl|marc21|unimarc|marcxml] [--progress]\n"
+    "                            [--clean] [ISBN ...]\n"
+    "Looks each ISBN up in every source and prints one line per row found:\n"
     "the source, the ISBN and the ten column values, separated by tabs.\n"
     "Without ISBN arguments, ISBNs are read from standard input, one per line.\n"
+    "--sru URL     also ask a library catalogue that speaks SRU (base address with the database)\n"
+    "--sru-index   its ISBN index (default bath.isbn); --sru-format: its records' flavour (default marc21)\n"
     "--jobs N      ISBNs looked up at once, 1 to 64 (default 4); output keeps input order\n"
-    "--format      tsv (default), csv (UTF-8 with a header row) or jsonl (one object per source)\n"
+    "--format      tsv (default), csv (UTF-8 with a header row), jsonl (one object per source),\n"
+    "              marc21 or unimarc (ISO 2709 records, UTF-8), marcxml (a MARC 21 slim collection)\n"
     "--progress    a progress line on standard error once a second, even when redirected\n"
     "--clean       drop spaces and hyphens, check the check digit, skip invalid ISBNs\n"
     "Exit status: 0 all found, 1 some not found or invalid, 3 some lookup failed, 2 bad usage.\n";
@@ -30,6 +35,12 @@ bool ParseFormat(const std::string& text, OutputFormat& format)
         format = OutputFormat::Csv;
     else if (text == "jsonl")
         format = OutputFormat::Jsonl;
+    else if (text == "marc21")
+        format = OutputFormat::Marc21;
+    else if (text == "unimarc")
+        format = OutputFormat::Unimarc;
+    else if (text == "marcxml")
+        format = OutputFormat::MarcXml;
     else
         return false;
     return true;
@@ -38,7 +49,8 @@ bool ParseFormat(const std::string& text, OutputFormat& format)
 // Options that take a value; false when arg is none of them.
 bool IsValueOption(const std::string& arg)
 {
-    return arg == "--community" || arg == "--library" || arg == "--covers" || arg == "--jobs" || arg == "--format";
+    return arg == "--community" || arg == "--library" || arg == "--covers" || arg == "--sru" || arg == "--sru-index" ||
+           arg == "--sru-format" || arg == "--jobs" || arg == "--format";
 }
 
 bool SetValue(const std::string& arg, const std::string& value, ConsoleOptions& options)
@@ -47,10 +59,15 @@ bool SetValue(const std::string& arg, const std::string& value, ConsoleOptions& 
         return ParseJobs(value, options.jobs);
     if (arg == "--format")
         return ParseFormat(value, options.format);
-    std::string& url = arg == "--community" ? options.config.communityBase
-                       : arg == "--library" ? options.config.libraryBase
-                                            : options.config.coverBase;
-    url = value;
+    if (arg == "--sru-format")
+        return ParseMarcFlavour(value, options.config.sruFormat);
+    SourceConfig& c = options.config;
+    std::string& setting = arg == "--community" ? c.communityBase
+                           : arg == "--library" ? c.libraryBase
+                           : arg == "--covers"  ? c.coverBase
+                           : arg == "--sru"     ? c.sruBase
+                                                : c.sruIndex;
+    setting = value;
     return true;
 }
 

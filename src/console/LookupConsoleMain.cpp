@@ -81,6 +81,14 @@ std::size_t CountInputLines()
     return std::fseek(stdin, 0, SEEK_SET) == 0 ? count : 0;
 }
 
+// The local time, as a record made now carries it.
+MarcTimestamp Now()
+{
+    SYSTEMTIME t;
+    ::GetLocalTime(&t);
+    return MarcTimestamp{t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond};
+}
+
 bool StderrIsConsole()
 {
     return ::GetFileType(::GetStdHandle(STD_ERROR_HANDLE)) == FILE_TYPE_CHAR;
@@ -96,7 +104,7 @@ public:
     {
         std::string report = FormatReport(outcome);
         std::lock_guard<std::mutex> hold(lock);
-        Write(stdout, FormatOutcome(outcome, options.format, options.intro));
+        Write(stdout, FormatOutcome(outcome, options.format, options.intro, Now()));
         std::fflush(stdout);
         if (!report.empty()) {
             ClearProgress();
@@ -205,6 +213,7 @@ int LookUpAll(const ConsoleOptions& options)
             ticker = std::make_unique<Ticker>([&] { writer.Progress(progressLine(), false); });
         runner.Run(next);
     }
+    Write(stdout, FormatFooter(options.format));
     if (showProgress)
         writer.Progress(progressLine(), true);
     return ExitStatus(runner.Counts());

@@ -29,6 +29,7 @@ bool CXmlReader::Open(const std::string& bytes)
     void** made = reinterpret_cast<void**>(reader.ReleaseAndGetAddressOf());
     if (!create || !stream || FAILED(create(__uuidof(IXmlReader), made, nullptr)))
         return false;
+    nodesLeft = bytes.size() + 1;
     return SUCCEEDED(reader->SetProperty(XmlReaderProperty_DtdProcessing, DtdProcessing_Prohibit)) &&
            SUCCEEDED(reader->SetProperty(XmlReaderProperty_XmlResolver, 0)) &&
            SUCCEEDED(reader->SetProperty(XmlReaderProperty_MaxElementDepth, kMaxElementDepth)) &&
@@ -39,6 +40,13 @@ bool CXmlReader::Read()
 {
     if (!reader || failed)
         return false;
+    // Every node takes at least one byte of the document. A reader that goes
+    // on (Wine's, at the end of a document cut inside a text, gives empty
+    // text nodes for ever) has failed.
+    if (nodesLeft-- == 0) {
+        failed = true;
+        return false;
+    }
     HRESULT hr = reader->Read(&type);
     failed = FAILED(hr);
     return hr == S_OK;

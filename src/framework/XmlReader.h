@@ -8,7 +8,8 @@
 // The platform's XML reader (XmlLite) over bytes in memory, forward only.
 // Document type declarations are prohibited: a document with one fails, so
 // no entity is ever expanded and nothing outside the bytes is fetched.
-// Names and text come in UTF-16.
+// Names and text come in UTF-16. A reader that does not come to an end is
+// taken for failed.
 class CXmlReader {
 public:
     // False when there is no reader to be had.
@@ -32,4 +33,5 @@ private:
     Microsoft::WRL::ComPtr<IXmlReader> reader;
     XmlNodeType type = XmlNodeType_None;
     bool failed = false;
+    std::size_t nodesLeft = 0;
 };

@@ -37,3 +37,14 @@ MarcField& MarcRecord::InsertInTagOrder(MarcField field)
     auto after = std::find_if(fields.rbegin(), fields.rend(), [&](const MarcField& f) { return f.tag <= field.tag; });
     return *fields.insert(after.base(), std::move(field));
 }
+
+bool ParseMarcFlavour(const std::string& name, MarcFlavour& flavour)
+{
+    if (name == "marc21")
+        flavour = MarcFlavour::Marc21;
+    else if (name == "unimarc")
+        flavour = MarcFlavour::Unimarc;
+    else
+        return false;
+    return true;
+}

@@ -5,6 +5,9 @@
 // UNIMARC includes its Chinese national form, CNMARC.
 enum class MarcFlavour { Marc21, Unimarc };
 
+// "marc21" or "unimarc", as settings and options name them; false for any other name.
+bool ParseMarcFlavour(const std::string& name, MarcFlavour& flavour);
+
 struct MarcSubfield {
     char code;
     std::string value;  // UTF-8

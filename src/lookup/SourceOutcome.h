@@ -20,9 +20,10 @@ struct SourceOutcome {
     SourceStatus status = SourceStatus::NotFound;
     std::string failure;  // when Failed: "unreachable", "timed out", "HTTP <code>", an SRU diagnostic, "bad answer"
     ResultFields values;  // slots in slot order, each trimmed; code page 936
-    // The catalogue's own record (UTF-8), when the source is an SRU one
-    // that found the book.
+    // The catalogue's own record (UTF-8) and its flavour, when the source is
+    // an SRU one that found the book.
     std::shared_ptr<const MarcRecord> record;
+    MarcFlavour recordFlavour = MarcFlavour::Marc21;
 
     bool Found() const { return status == SourceStatus::Found; }
 };

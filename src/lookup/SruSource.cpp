@@ -41,6 +41,7 @@ SourceOutcome RecordOutcome(const SruAnswer& answer, MarcFlavour flavour)
         return FailedOutcome(SourceKind::Sru, kBadAnswer);
     outcome.status = SourceStatus::Found;
     outcome.record = std::make_shared<const MarcRecord>(answer.record);
+    outcome.recordFlavour = flavour;
     return outcome;
 }
 

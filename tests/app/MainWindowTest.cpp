@@ -33,6 +33,28 @@ TEST(MainWindow, BookInBothSourcesGivesTwoRowsWithTheirOwnValues)
     });
 }
 
+TEST(MainWindow, AnSruCatalogueAddsItsOwnRow)
+{
+    SourceConfig sources = TestSourceConfig();
+    sources.sruBase = ZebraBase("marc21");
+    RunMainWindow(sources, [](DialogHarness& h, BookLookupDialog& dialog) {
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787111111111"));
+        ASSERT_EQ(3, h.RowCount());
+        int sru = -1;
+        for (int row = 0; row < 3; ++row)
+            sru = h.Cell(row, 5) == "321 p" ? row : sru;
+        ASSERT_NE(-1, sru);
+        EXPECT_EQ("9787111111111", h.Cell(sru, 0));
+        EXPECT_EQ("Practical Test Engineering 实用测试工程", h.Cell(sru, 2));
+        EXPECT_EQ("2008.06", h.Cell(sru, 7));
+
+        // A book the catalogue lacks: the other sources' rows only.
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787222222222"));
+        EXPECT_EQ(1, h.RowCount());
+        h.Close();
+    });
+}
+
 TEST(MainWindow, OneSourceOneRowAndUnknownOrEmptyNone)
 {
     RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {

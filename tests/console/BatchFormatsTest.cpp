@@ -9,6 +9,8 @@
 
 namespace {
 
+const MarcTimestamp kMade{2026, 12, 9, 10, 30, 0};
+
 // A found library row whose values hold everything CSV and JSON must escape.
 LookupOutcome Tricky()
 {
@@ -58,7 +60,7 @@ std::string Python(const std::string& script, const std::string& args)
 TEST(BatchFormats, CsvReadsBackThroughPythonsCsvModule)
 {
     LookupOutcome o = Tricky();
-    std::string csv = FormatHeader(OutputFormat::Csv, true) + FormatOutcome(o, OutputFormat::Csv, true);
+    std::string csv = FormatHeader(OutputFormat::Csv, true) + FormatOutcome(o, OutputFormat::Csv, true, kMade);
     EXPECT_EQ(0u, csv.find("\xEF\xBB\xBF来源,条形码,分类号,书名,"));
     std::string expected = Hex("来源");
     for (const char* title : {"条形码", "分类号", "书名", "著译者", "出版处", "页数", "开本", "版期", "版次", "单价",
@@ -82,7 +84,7 @@ TEST(BatchFormats, JsonLinesReadBackThroughPythonsJsonModule)
         "import json, sys\n"
         "for line in open(sys.argv[1], encoding='utf-8'):\n"
         "    print(json.dumps(json.loads(line), sort_keys=True))\n";
-    std::string out = Python(script, WriteTemp("out.jsonl", FormatOutcome(o, OutputFormat::Jsonl, false)));
+    std::string out = Python(script, WriteTemp("out.jsonl", FormatOutcome(o, OutputFormat::Jsonl, false, kMade)));
     EXPECT_EQ(
         "{\"fields\": {\"authors\": \"a\\r\\nb\", \"classification\": \"TP311\", \"cover\": \"http://c/1.jpg\", "
         "\"date\": \"back\\\\slash\", \"edition\": \"x\\ty\", \"pages\": \"1,2\", \"price\": \"\\u0001\", \"publisher\": "
@@ -94,7 +96,7 @@ TEST(BatchFormats, JsonLinesReadBackThroughPythonsJsonModule)
     o.sources[1].source = SourceKind::Community;
     EXPECT_EQ("{\"isbn\":\"9787111111111\",\"source\":\"library\",\"status\":\"not-found\"}\n"
               "{\"isbn\":\"9787111111111\",\"source\":\"community\",\"status\":\"not-found\"}\n",
-              FormatOutcome(o, OutputFormat::Jsonl, true));
+              FormatOutcome(o, OutputFormat::Jsonl, true, kMade));
 }
 
 TEST(BatchFormats, ReportsOnStandardError)
@@ -110,7 +112,7 @@ TEST(BatchFormats, ReportsOnStandardError)
     o.invalid = true;
     o.isbn = "97-x";
     EXPECT_EQ("invalid: 97-x\n", FormatReport(o));
-    EXPECT_EQ("", FormatOutcome(o, OutputFormat::Jsonl, false));
+    EXPECT_EQ("", FormatOutcome(o, OutputFormat::Jsonl, false, kMade));
 }
 
 TEST(ConsoleOptions, BatchOptions)

@@ -82,6 +82,28 @@ TEST(ConsoleLookup, DeadServerIsAFailureAndExitsWithThree)
     EXPECT_EQ("failed: 9787111111111 library unreachable\nfailed: 9787111111111 community unreachable\n", r.err);
 }
 
+TEST(ConsoleLookup, AnSruCatalogueIsAThirdSource)
+{
+    ChildResult r = Lookup("--utf8 --sru " + ZebraBase("marc21") + " 9787111111111");
+    EXPECT_EQ(0u, r.exitCode);
+    EXPECT_EQ(BothLibraryRow() + BothCommunityRow() + "\n" +
+                  "sru\t9787111111111\tTP311.5\tPractical Test Engineering 实用测试工程\tAlice Zhang, 李明著\t"
+                  "Quill Press 羽笔出版社\t321 p\t16开\t2008.06\t2\t45.00\t\n",
+              r.out);
+
+    r = Lookup("--format jsonl --sru " + ZebraBase("unimarc") + " --sru-format unimarc --sru-index bath.isbn " +
+               "9787333333333 9787222222222");
+    EXPECT_EQ(0u, r.exitCode);
+    EXPECT_NE(std::string::npos, r.out.find("{\"isbn\":\"9787333333333\",\"source\":\"sru\",\"status\":\"found\","
+                                            "\"fields\":{\"classification\":\"I247.5\""))
+        << r.out;
+    EXPECT_NE(std::string::npos, r.out.find("{\"isbn\":\"9787222222222\",\"source\":\"sru\",\"status\":\"not-found\"}"));
+
+    r = Lookup("--sru " + ZebraBase("marc21") + " --sru-index dc.nosuch 9787222222222");
+    EXPECT_EQ(3u, r.exitCode);
+    EXPECT_EQ("failed: 9787222222222 sru Unsupported index\n", r.err);
+}
+
 TEST(ConsoleLookup, BusySourceIsRetriedAndAnUnreachableOneReported)
 {
     std::string base = TestServerBase();
@@ -164,6 +186,7 @@ TEST(ConsoleLookup, BadUsageExitsWithTwo)
     EXPECT_EQ(0u, r.err.find("usage: quillfind-lookup.exe"));
     EXPECT_EQ("", r.out);
     EXPECT_EQ(2u, RunChild(std::string("\"") + QUILL_LOOKUP_EXE + "\" 978 --library").exitCode);
+    EXPECT_EQ(2u, Lookup("--sru-format marc 978").exitCode);
 }
 
 TEST(ConsoleOptions, ParsesOptionsAndLines)

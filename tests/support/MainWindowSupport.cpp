@@ -12,7 +12,12 @@
 
 void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script)
 {
-    BookLookupDialog dialog(TestSourceConfig());
+    RunMainWindow(TestSourceConfig(), script);
+}
+
+void RunMainWindow(const SourceConfig& sources, const std::function<void(DialogHarness&, BookLookupDialog&)>& script)
+{
+    BookLookupDialog dialog(sources);
     DialogHarness harness;
     harness.Run(dialog, [&](DialogHarness& h) { script(h, dialog); });
 }

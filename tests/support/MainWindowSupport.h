@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "DialogHarness.h"
+#include "lookup/SourceConfig.h"
 
 class BookLookupDialog;
 class CoverFrame;
@@ -24,8 +25,9 @@ public:
 // Every worker started so far has published and ended.
 bool SearchesDone(BookLookupDialog& dialog);
 
-// Runs the main window against the test catalogue service.
+// Runs the main window against the test catalogue service, or the sources given.
 void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
+void RunMainWindow(const SourceConfig& sources, const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
 
 // Polls until done() holds; false after timeoutMs.
 bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);

@@ -25,6 +25,12 @@ int ServerRequestCount(const std::string& prefix)
     return std::atoi(FetchPage(TestServerBase() + "/__stats?path=" + EncodeUrlComponent(prefix)).c_str());
 }
 
+std::string ZebraBase(const std::string& database)
+{
+    const char* port = std::getenv("QUILL_ZEBRA_PORT");
+    return std::string("http://127.0.0.1:") + (port ? port : "0") + "/" + database;
+}
+
 std::string DeadServerBase()
 {
     return "http://127.0.0.1:9";

@@ -9,5 +9,8 @@ std::string TestServerBase();
 SourceConfig TestSourceConfig();
 // Requests the server has seen whose path starts with prefix.
 int ServerRequestCount(const std::string& prefix);
+// The Zebra SRU server that scripts/run-test.sh --zebra started: the base
+// address of one of its databases ("marc21", "unimarc", "loc").
+std::string ZebraBase(const std::string& database);
 // A loopback port on which nothing listens.
 std::string DeadServerBase();

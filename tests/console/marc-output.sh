@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# marc-output.sh LOOKUP_EXE: the console's MARC formats end to end, against
+# the catalogue service and a Zebra SRU server over the test catalogue. Every
+# file must pass check-marc.sh (yaz-marcdump, and MARC::Lint for MARC 21);
+# one record per book found, none for a book no source has.
+set -u
+lookup=$1
+root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/scripts/start-server.sh"
+. "$root/scripts/start-zebra.sh"
+dir=$(mktemp -d)
+server_pid=""
+trap '[ -n "$server_pid" ] && kill $server_pid; stop_zebra; [ -n "${KEEP:-}" ] || rm -rf "$dir"' EXIT
+start_server "$QUILL_SERVER_EXE" "$QUILL_TEST_DATA" || exit 1
+start_zebra "$QUILL_TEST_DATA" || exit 1
+base="http://127.0.0.1:$server_port"
+urls="--community $base --library $base --covers $base/lpic/"
+books=$(grep -o '^\[97[0-9]*\]' "$QUILL_TEST_DATA/catalogue.txt" | tr -d '[]')
+status=0
+fail() { echo "FAILED: $*"; status=1; }
+
+# run NAME FORMAT STATUS [OPTIONS...]: all the test books and one that no
+# source has; the exit status must be STATUS.
+run() {
+  local name=$1 format=$2 expected=$3
+  shift 3
+  # shellcheck disable=SC2086 # the URLs are words
+  wine "$lookup" $urls --format "$format" "$@" $books 9780000000000 >"$dir/$name" 2>"$dir/$name.err"
+  local got=$?
+  [ $got = "$expected" ] || fail "$name: exit status $got, not $expected"
+  grep -q '^not found: 9780000000000$' "$dir/$name.err" || fail "$name: no 'not found' for the unknown book"
+  bash "$root/scripts/check-marc.sh" "$dir/$name" "$format" || fail "$name: check-marc.sh"
+}
+
+# field NAME TAG: the lines of that tag of every record, as yaz-marcdump prints them.
+field() {
+  local iso=$dir/$1
+  [ "${1##*.}" = xml ] && { yaz-marcdump -i marcxml -o marc "$dir/$1" >"$dir/$1.mrc"; iso=$dir/$1.mrc; }
+  yaz-marcdump "$iso" | grep "^$2 "
+}
+
+# Without the catalogue 1 (some not found); with it 3: its record of
+# 9787777777777 has no title, a bad answer.
+run scraped.mrc marc21 1
+run scraped-unimarc.mrc unimarc 1
+run scraped.xml marcxml 1
+run sru.mrc marc21 3 --sru "http://127.0.0.1:$zebra_port/marc21"
+run sru-unimarc.mrc unimarc 3 --sru "http://127.0.0.1:$zebra_port/unimarc" --sru-format unimarc
+run rebuilt.mrc marc21 3 --sru "http://127.0.0.1:$zebra_port/unimarc" --sru-format unimarc
+
+# The scraping sources find all books but 9787444444444, 9787777777777 and
+# 9787999999999 (its markers too deep); the catalogue has 9787999999999.
+books_found=$(( $(echo "$books" | wc -w) - 3 ))
+for name in scraped.mrc scraped-unimarc.mrc scraped.xml sru.mrc sru-unimarc.mrc rebuilt.mrc; do
+  expected=$books_found
+  [ "${name#sru}" != "$name" ] || [ "$name" = rebuilt.mrc ] && expected=$(( books_found + 1 ))
+  [ "$(field $name 001 | wc -l)" = "$expected" ] || fail "$name: not $expected records"
+done
+field scraped.mrc 245 | grep -qx '245 00 \$a Practical Test Engineering 实用测试工程 / \$c Alice Zhang, 李明著.' ||
+  fail "scraped.mrc: 245 of 9787111111111"
+field scraped.mrc 856 | grep -q "\$u $base/lpic/solid.jpg" || fail "scraped.mrc: the community's cover"
+field scraped-unimarc.mrc 200 | grep -q '^200 1  \$a Practical Test Engineering 实用测试工程 / \$f Alice Zhang, 李明著' ||
+  fail "scraped-unimarc.mrc: 200 of 9787111111111"
+# The catalogue's record is the base (its 001 is the catalogue's id), with the community's cover added.
+field sru.mrc 001 | grep -qx '001 1111' || fail "sru.mrc: the catalogue's record is not the base"
+field sru.mrc 856 | grep -q "\$u $base/lpic/solid.jpg" || fail "sru.mrc: no cover added to the catalogue's record"
+field sru-unimarc.mrc 001 | grep -qx '001 1111' || fail "sru-unimarc.mrc: the catalogue's record is not the base"
+# A UNIMARC record asked for as MARC 21 is rebuilt, with the ISBN as 001.
+field rebuilt.mrc 001 | grep -qx '001 9787111111111' || fail "rebuilt.mrc: the UNIMARC record was not rebuilt"
+ls -l "$dir" | awk '/\.(mrc|xml)$/ { print $5, $NF }'
+[ $status = 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
+exit $status
