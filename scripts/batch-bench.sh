@@ -8,7 +8,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILL_BUILD:-$root/build}
-lookup="$build/win64/src/app/quillfind-lookup.exe"
+lookup="$build/win64/src/console/quillfind-lookup.exe"
 export WINEPREFIX="$build/win64/wineprefix" WINEDEBUG=-all
 bash "$root/scripts/wine-prefix.sh" "$WINEPREFIX" headless
 wineserver -p >/dev/null 2>&1 || true  # already running is fine

@@ -33,8 +33,8 @@ else
   export WINEPREFIX="$build/win64/wineprefix" WINEDEBUG=-all
   bash "$root/scripts/wine-prefix.sh" "$WINEPREFIX" headless
   # Both sources, both sources, community only, library only, in neither.
-  wine "$build/win64/src/app/quillfind-lookup.exe" --utf8 \
+  wine "$build/win64/src/console/quillfind-lookup.exe" --utf8 \
     9787020002207 9780131103627 9787536693968 9780201896831 9780000000000 || true
   # The first book again with the SRU server as a third source.
-  wine "$build/win64/src/app/quillfind-lookup.exe" --utf8 --sru "$sru" 9787020002207 || true
+  wine "$build/win64/src/console/quillfind-lookup.exe" --utf8 --sru "$sru" 9787020002207 || true
 fi

@@ -92,7 +92,9 @@ std::string CleanMarcText(const std::string& text)
             ++i;
             continue;
         }
-        if (c >= 0x09 && c <= 0x0D)
+        // A line break of CR LF is one space, like LF alone.
+        const bool crBeforeLf = c == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        if (c >= 0x09 && c <= 0x0D && !crBeforeLf)
             clean += ' ';
         else if (c >= 0x20 && c != 0x7F && !IsNonCharacter(text, i, length))
             clean.append(text, i, length);

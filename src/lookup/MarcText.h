@@ -6,7 +6,7 @@
 
 // Drops bytes that are not well-formed UTF-8 and characters that no record or XML document may hold: C0
 // controls, DEL, U+FFFE and U+FFFF. Tab, line feed, vertical tab, form feed and carriage return become a
-// space, so that words on separate lines stay apart.
+// space (CR LF one space), so that words on separate lines stay apart.
 std::string CleanMarcText(const std::string& text);
 
 // The longest length not above max that ends on a character boundary of UTF-8 text.

@@ -1,5 +1,6 @@
-// Run by hand: prints median timings against a running catalogue service.
-//   lookup_bench.exe http://127.0.0.1:PORT
+// Run by hand: prints median timings against a running catalogue service,
+// and with an SRU address the three-source search too.
+//   lookup_bench.exe http://127.0.0.1:PORT [SRU_URL]
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include "lookup/CommunitySource.h"
 #include "lookup/LibrarySource.h"
 #include "lookup/PageFetcher.h"
+#include "lookup/PageUrls.h"
 
 namespace {
 
@@ -57,7 +59,7 @@ std::vector<std::string> PlainRead(const std::string& url)
 int main(int argc, char** argv)
 {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: lookup_bench.exe BASE_URL\n");
+        std::fprintf(stderr, "usage: lookup_bench.exe BASE_URL [SRU_URL]\n");
         return 2;
     }
     SourceConfig config;
@@ -99,6 +101,17 @@ int main(int argc, char** argv)
     std::printf("one ISBN, both sources  %8.3f ms (median of %d)\n", both, searches);
     std::printf("community fetch alone   %8.3f ms, library search + detail %8.3f ms\n", community, library);
     std::printf("ratio to slowest source %.2f\n", both / slowest);
+    if (argc > 2) {
+        SourceConfig withSru = config;
+        withSru.sruBase = argv[2];
+        ConsoleSearch three(withSru);
+        double all = MedianMs(searches, [&] { three.Run(isbn); });
+        double sru = MedianMs(searches, [&] {
+            FetchPageResult(SruSearchUrl(withSru, isbn), FetchMode::Window, PageBody::AsSent);
+        });
+        std::printf("one ISBN, three sources %8.3f ms, SRU search alone %8.3f ms\n", all, sru);
+        std::printf("ratio to slowest source %.2f\n", all / std::max(slowest, sru));
+    }
 
     std::vector<std::string> isbns = {"9787111111111", "9787222222222", "9787333333333", "9787555555555",
                                       "9787666666666", "9787888888888", "9787000000002", "9780000000000"};

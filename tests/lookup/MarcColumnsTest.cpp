@@ -87,7 +87,7 @@ TEST(MarcText, ControlCharactersAndBrokenUtf8AreDropped)
 {
     const std::pair<std::string, std::string> cases[] = {
         {"a\x1d" "b\x1e" "c\x1f" "d\x7f" "e\x01", "abcde"},
-        {"line\r\nnext\ttab", "line  next tab"},
+        {"line\r\nnext\ttab\rx", "line next tab x"},
         {"\xe6\xb4\xbb\xe7\x9d", "\xe6\xb4\xbb"},            // a character cut off at the end
         {"a\xff" "b\xc0\xaf" "c", "abc"},                     // stray and overlong bytes
         {"a\xed\xa0\x80" "b\xef\xbf\xbe" "c", "abc"},         // a surrogate, U+FFFE
