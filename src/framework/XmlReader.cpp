@@ -14,7 +14,9 @@ CreateXmlReaderFn ReaderFactory()
 {
     static CreateXmlReaderFn create = [] {
         HMODULE module = ::LoadLibraryW(L"xmllite.dll");
-        return module ? reinterpret_cast<CreateXmlReaderFn>(::GetProcAddress(module, "CreateXmlReader")) : nullptr;
+        // Through void*: FARPROC has no parameters of its own to agree with.
+        void* found = module ? reinterpret_cast<void*>(::GetProcAddress(module, "CreateXmlReader")) : nullptr;
+        return reinterpret_cast<CreateXmlReaderFn>(found);
     }();
     return create;
 }
