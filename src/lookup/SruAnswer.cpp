@@ -188,7 +188,11 @@ bool ReadDiagnostic(CXmlReader& xml, AnswerParts& parts)
     std::string message, details, uri;
     bool read = ForEachChild(xml, [&](CXmlReader& x) {
         const std::wstring name = x.LocalName();
-        return ReadText(x, name == L"message" ? message : name == L"details" ? details : uri);
+        if (name == L"message")
+            return ReadText(x, message);
+        if (name == L"details")
+            return ReadText(x, details);
+        return name == L"uri" ? ReadText(x, uri) : SkipElement(x);
     });
     if (parts.message.empty())
         parts.message = !message.empty() ? message : !details.empty() ? details : uri;
