@@ -371,10 +371,12 @@ UINT HoverButton::OnGetDlgCode()
     return static_cast<UINT>(Default()) | (isDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
 }
 
+// Every colour slot holds a system colour.
 void HoverButton::OnSysColorChange()
 {
     Default();
     DropBackgroundCache();
+    ResetColors(TRUE);
 }
 
 HBRUSH HoverButton::CtlColor(DCView, UINT)

@@ -18,10 +18,17 @@ bool IsInputMessage(UINT message)
            (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
+BOOL CALLBACK PassSysColorChange(HWND child, LPARAM)
+{
+    ::SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+    ON_WM_SYSCOLORCHANGE()
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
@@ -90,6 +97,14 @@ void CDialog::OnOK()
 void CDialog::OnCancel()
 {
     EndDialog(IDCANCEL);
+}
+
+// The platform tells top-level windows only; controls that cache system
+// colours learn it from their dialog.
+void CDialog::OnSysColorChange()
+{
+    Default();
+    ::EnumChildWindows(m_hWnd, &PassSysColorChange, 0);
 }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)

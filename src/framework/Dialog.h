@@ -23,6 +23,7 @@ protected:
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
+    void OnSysColorChange();
 
     DECLARE_MESSAGE_MAP()
 

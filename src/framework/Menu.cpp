@@ -95,7 +95,9 @@ BOOL CMenu::CreatePopupMenu()
 
 void CMenu::Attach(HMENU newMenu)
 {
-    Destroy();
+    // An empty object has nothing to free: a derived menu's settings stay.
+    if (menu)
+        Destroy();
     menu = newMenu;
     Register();
 }

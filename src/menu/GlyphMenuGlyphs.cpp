@@ -115,8 +115,10 @@ bool GlyphMenu::AddGlyphImages(CImageList& list, UINT_PTR source) const
     }
     CBitmap bitmap;
     const auto* name = MAKEINTRESOURCEW(source & 0xFFFF);
-    if (!LoadSysColorGlyph(static_cast<UINT>(source), bitmap))
-        bitmap.LoadBitmap(AfxFindResourceData(name, RT_BITMAP).module, name);
+    // Without a module the loader would hand out a system bitmap of that number.
+    HINSTANCE module = AfxFindResourceData(name, RT_BITMAP).module;
+    if (!LoadSysColorGlyph(static_cast<UINT>(source), bitmap) && module)
+        bitmap.LoadBitmap(module, name);
     return bitmap.GetSafeHandle() && list.Add(bitmap, useGlyphKeyColor ? glyphKeyColor : ButtonFace()) >= 0;
 }
 

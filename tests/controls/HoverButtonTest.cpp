@@ -275,6 +275,23 @@ TEST_F(HoverButtonTest, FacePerState)
     EXPECT_EQ(light.bottom, dark.bottom + 1);
 }
 
+// The platform tells top-level windows only; the dialog passes it on.
+TEST_F(HoverButtonTest, FaceAndTitleFollowASystemColourChange)
+{
+    const int elements[] = { COLOR_BTNFACE, COLOR_BTNTEXT };
+    const COLORREF before[] = { Sys(COLOR_BTNFACE), Sys(COLOR_BTNTEXT) };
+    const COLORREF changed[] = { RGB(10, 120, 30), RGB(200, 20, 150) };
+    ::SetSysColors(2, elements, changed);
+    ::SendMessageW(dialog.GetSafeHwnd(), WM_SYSCOLORCHANGE, 0, 0);
+    Face face(dialog.search, 0);
+    ::SetSysColors(2, elements, before);
+    ::SendMessageW(dialog.GetSafeHwnd(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(face.At(0, 0), changed[0]);
+    RECT title = face.Find(changed[1]);
+    EXPECT_GE(title.right, title.left);
+    EXPECT_EQ(Face(dialog.search, 0).At(0, 0), before[0]);
+}
+
 TEST_F(HoverButtonTest, AutoGrayOutIconIsTheGreyOfTheInIconAndShowsUntilHovered)
 {
     const COLORREF colours[] = { kRed, RGB(0, 255, 0), RGB(0x80, 0x40, 0x20), RGB(0, 0, 0) };

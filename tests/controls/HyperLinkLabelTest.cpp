@@ -169,6 +169,16 @@ TEST_F(LinkLabel, CaptureTakenByAnotherWindowEndsHoverAndTheNextEntryHoversAgain
     label.SendMessage(WM_MOUSEMOVE, 0, kOutside);
 }
 
+TEST_F(LinkLabel, CaptureIsReleasedWhenThePointerLeaves)
+{
+    label.SendMessage(WM_MOUSEMOVE, 0, kInside);
+    ASSERT_EQ(::GetCapture(), label.m_hWnd);
+    label.SendMessage(WM_MOUSEMOVE, 0, kInside);
+    EXPECT_EQ(::GetCapture(), label.m_hWnd);
+    label.SendMessage(WM_MOUSEMOVE, 0, kOutside);
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
 TEST_F(LinkLabel, HandCursorOverTheEmptyMarginToo)
 {
     POINT margin{ kWidth - 2, kHeight - 2 };  // right of and below the short text
