@@ -75,8 +75,8 @@ BOOL BookLookupDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     searchButton.LoadIcons(IDI_SEARCH, 0);
-    rowSink = std::make_shared<ListRowSink>(m_hWnd, WM_ADD_ROW);
-    coverDownloader = std::make_unique<CoverDownloader>(m_hWnd, WM_COVER_DOWNLOADED);
+    rowSink = std::make_shared<ListRowSink>(GetSafeHwnd(), WM_ADD_ROW);
+    coverDownloader = std::make_unique<CoverDownloader>(GetSafeHwnd(), WM_COVER_DOWNLOADED);
     resultsList.SetExtendedStyle(kListStyles);
     resultsList.CreateColumns(Cp936FromUtf8(ResultHeadingSpec()));
     resultsList.LoadColumnState();
@@ -164,8 +164,8 @@ LRESULT BookLookupDialog::OnAddRow(WPARAM, LPARAM texts)
 
 void BookLookupDialog::OnPaint()
 {
-    if (::IsIconic(m_hWnd)) {
-        CPaintDC dc(m_hWnd);
+    if (::IsIconic(GetSafeHwnd())) {
+        CPaintDC dc(GetSafeHwnd());
         SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHandle()), 0);
         RECT rect;
         GetClientRect(&rect);
@@ -249,8 +249,8 @@ void BookLookupDialog::EraseCoverFrame()
     HWND frame = GetDlgItem(IDC_COVER_FRAME);
     RECT rect;
     ::GetWindowRect(frame, &rect);
-    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&rect), 2);
-    ::RedrawWindow(m_hWnd, &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::MapWindowPoints(nullptr, GetSafeHwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    ::RedrawWindow(GetSafeHwnd(), &rect, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 LRESULT BookLookupDialog::OnCoverDownloaded(WPARAM, LPARAM download)
@@ -294,6 +294,6 @@ void BookLookupDialog::CopySelection()
         AfxMessageBox(Cp936FromUtf8(kNoSelection));
         return;
     }
-    if (PutTextOnClipboard(m_hWnd, RowClipboardText(resultsList, row)))
+    if (PutTextOnClipboard(GetSafeHwnd(), RowClipboardText(resultsList, row)))
         MessageBox(Cp936FromUtf8("已将数据存入剪贴板"), std::string(), MB_OK);
 }

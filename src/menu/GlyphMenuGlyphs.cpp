@@ -62,7 +62,7 @@ void MapGlyphPixels(CBitmap& bitmap, Rule rule)
 
 bool GlyphMenu::RenderGlyphBitmap(HDC dc, const CImageList& list, int index, CBitmap& bitmap) const
 {
-    IconHandle icon(list.ExtractIcon(index));
+    IconHandle icon = list.ExtractIcon(index);
     CMemDC memory(dc);
     if (!icon || !memory.GetSafeHandle() || !bitmap.CreateCompatibleBitmap(dc, glyphWidth, glyphHeight))
         return false;
@@ -163,7 +163,7 @@ int GlyphMenu::AddSharedGlyph(const CImageList& list, int index, UINT_PTR id) co
 {
     if (!sharedGlyphList.GetSafeHandle() && !CreateGlyphList(sharedGlyphList))
         return -1;
-    IconHandle icon(list.ExtractIcon(index));
+    IconHandle icon = list.ExtractIcon(index);
     if (!icon)
         return -1;
     CBitmap faded;
@@ -197,7 +197,7 @@ void GlyphMenu::ReplaceSharedFromBitmap(int index, HBITMAP bitmap) const
     CImageList temporary;
     if (!CreateGlyphList(temporary) || temporary.Add(bitmap, ButtonFace()) < 0)
         return;
-    IconHandle icon(temporary.ExtractIcon(0));
+    IconHandle icon = temporary.ExtractIcon(0);
     if (icon)
         sharedGlyphList.Replace(index, icon.GetSafeHandle());
 }

@@ -11,7 +11,7 @@
 #include "TestServer.h"
 #include "app/BookLookupDialog.h"
 #include "controls/HyperLinkLabel.h"
-#include "framework/WinApp.h"
+#include "framework/ModuleState.h"
 
 namespace {
 
@@ -41,8 +41,7 @@ void ExpectAboutBoxContents(HWND about)
 TEST(AboutBox, SystemMenuCommandOpensItAndEnterEscapeOrItsCloseBoxCloseIt)
 {
     BookLookupDialog dialog(TestSourceConfig());
-    CWinApp app;
-    app.m_pMainWnd = &dialog;
+    AfxSetMainWnd(&dialog);
     DialogHarness harness;
     harness.Run(dialog, [](DialogHarness& h) {
         HMENU menu = ::GetSystemMenu(h.Dialog(), FALSE);
@@ -85,6 +84,7 @@ TEST(AboutBox, SystemMenuCommandOpensItAndEnterEscapeOrItsCloseBoxCloseIt)
             h.Close();
         }
     });
+    AfxSetMainWnd(nullptr);
 }
 
 TEST(MainWindowLinks, HelpAndCreditLabelsOpenTheProductSite)

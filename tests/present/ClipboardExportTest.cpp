@@ -8,7 +8,7 @@
 #include "app/BookLookupDialog.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
-#include "framework/WinApp.h"
+#include "framework/ModuleState.h"
 #include "present/Clipboard.h"
 
 namespace {
