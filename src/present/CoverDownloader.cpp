@@ -24,12 +24,15 @@ public:
     void Want(unsigned sequence) { latest.store(sequence); }
     void Post(std::unique_ptr<CoverDownload> download);
     void Disconnect();
+    void Ended() { ++ended; }
+    unsigned EndedCount() const { return ended.load(); }
 
 private:
     std::mutex mutex;
     HWND window;
     const UINT message;
     std::atomic<unsigned> latest{0};
+    std::atomic<unsigned> ended{0};
 };
 
 void CoverDelivery::Post(std::unique_ptr<CoverDownload> download)
@@ -85,6 +88,7 @@ void RunDownload(std::shared_ptr<CoverDelivery> delivery, std::unique_ptr<CoverD
         // Nothing may escape a thread; a failed download simply draws nothing.
         AfxTraceCaught("cover download");
     }
+    delivery->Ended();
 }
 
 }
@@ -124,4 +128,9 @@ std::unique_ptr<CoverDownload> CoverDownloader::Accept(LPARAM payload)
 void CoverDownloader::Disconnect()
 {
     delivery->Disconnect();
+}
+
+unsigned CoverDownloader::DownloadsEnded() const
+{
+    return delivery->EndedCount();
 }

@@ -34,6 +34,9 @@ public:
     // Delivers nothing more and frees downloads still queued. Call while
     // the window exists: downloads may outlive it.
     void Disconnect();
+    // Downloads whose thread is done, delivered or not; a delivered one's
+    // message is queued by then.
+    unsigned DownloadsEnded() const;
 
 private:
     std::shared_ptr<CoverDelivery> delivery;

@@ -12,6 +12,7 @@
 #include "app/BookLookupDialog.h"
 #include "controls/HyperLinkLabel.h"
 #include "framework/ModuleState.h"
+#include "resource.h"
 
 namespace {
 
@@ -97,8 +98,8 @@ TEST(MainWindowLinks, HelpAndCreditLabelsOpenTheProductSite)
     BookLookupDialog dialog;
     DialogHarness harness;
     harness.Run(dialog, [](DialogHarness& h) {
-        ::SendMessageW(h.Item(1009), WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
-        ::SendMessageW(h.Item(1007), WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
+        ::SendMessageW(h.Item(IDC_HELP_LABEL), WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
+        ::SendMessageW(h.Item(IDC_CREDIT_LABEL), WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
         h.Close();
     });
     HyperLinkLabel::SetShellOpenHook(nullptr);

@@ -5,6 +5,7 @@
 #include "TestServer.h"
 #include "app/BookLookupDialog.h"
 #include "framework/WinApp.h"
+#include "resource.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ TEST(MainWindow, OneSourceOneRowAndUnknownOrEmptyNone)
         ASSERT_TRUE(SearchAndWait(h, dialog, ""));
         EXPECT_EQ(0, h.RowCount());
         EXPECT_EQ(before + 1, ServerRequestCount("/BookSearch.aspx?ISBN="));
-        EXPECT_EQ("", h.Text(1002));
+        EXPECT_EQ("", h.Text(IDC_ISBN_EDIT));
         h.Close();
     });
 }
@@ -62,7 +63,7 @@ TEST(MainWindow, SameIsbnTwiceGivesNoDuplicates)
             ASSERT_TRUE(SearchAndWait(h, dialog, "9787111111111"));
             EXPECT_EQ(2, h.RowCount());
         }
-        EXPECT_EQ("9787111111111", h.Text(1002));
+        EXPECT_EQ("9787111111111", h.Text(IDC_ISBN_EDIT));
         h.Close();
     });
 }
@@ -94,14 +95,14 @@ TEST(MainWindow, LateRowOfAnEarlierSearchKeepsItsIsbn)
 TEST(MainWindow, EnterElsewhereMovesTheFocusAndDoesNotSearch)
 {
     RunMainWindow([](DialogHarness& h, BookLookupDialog&) {
-        h.SetText(1002, "9787111111111");
-        ::SendMessageW(h.Dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(h.Item(1000)), TRUE);
-        ASSERT_EQ(h.Item(1000), h.FocusedWindow());
+        h.SetText(IDC_ISBN_EDIT, "9787111111111");
+        ::SendMessageW(h.Dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(h.Item(IDC_RESULT_LIST)), TRUE);
+        ASSERT_EQ(h.Item(IDC_RESULT_LIST), h.FocusedWindow());
         int before = ServerRequestCount("/isbn/9787111111111/");
-        h.PressKey(h.Item(1000), VK_RETURN);
-        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(1001); }));
-        h.PressKey(h.Item(1001), VK_RETURN);
-        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(1003); }));
+        h.PressKey(h.Item(IDC_RESULT_LIST), VK_RETURN);
+        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(IDC_SEARCH_BUTTON); }));
+        h.PressKey(h.Item(IDC_SEARCH_BUTTON), VK_RETURN);
+        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(IDC_INTRO_EDIT); }));
         EXPECT_FALSE(WaitFor([&] { return ServerRequestCount("/isbn/9787111111111/") != before; }, kNoSearchMs));
         EXPECT_EQ(0, h.RowCount());
         EXPECT_TRUE(::IsWindow(h.Dialog()));
@@ -114,10 +115,10 @@ TEST(MainWindow, SearchButtonClickSearchesAndADoubleClickSearchesTwice)
     RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
         const std::string search = "/BookSearch.aspx?ISBN=";
         auto press = [&](UINT down) {
-            ::PostMessageW(h.Item(1001), down, MK_LBUTTON, MAKELPARAM(5, 5));
-            ::PostMessageW(h.Item(1001), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+            ::PostMessageW(h.Item(IDC_SEARCH_BUTTON), down, MK_LBUTTON, MAKELPARAM(5, 5));
+            ::PostMessageW(h.Item(IDC_SEARCH_BUTTON), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         };
-        h.SetText(1002, "9787333333333");
+        h.SetText(IDC_ISBN_EDIT, "9787333333333");
         int before = ServerRequestCount(search);
         unsigned ended = BookLookupDialogProbe::Lookup(dialog).WorkersEnded();
         press(WM_LBUTTONDOWN);

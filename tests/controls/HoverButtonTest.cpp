@@ -9,6 +9,7 @@
 
 #include "DialogTemplate.h"
 #include "GuiResources.h"
+#include "WaitFor.h"
 #include "controls/ButtonLook.h"
 #include "controls/HoverButton.h"
 #include "framework/Brush.h"
@@ -337,10 +338,7 @@ TEST_F(HoverButtonTest, ClickOpensTheLinkTargetWithTheShell)
     ::CloseHandle(file);
     dialog.search.SetLinkTarget(WideToMultiByte(script).c_str());
     Click(button);
-    bool opened = false;
-    for (int i = 0; i < 500 && !opened; ++i, ::Sleep(20))
-        opened = ::GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES;
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(WaitFor([&] { return ::GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000));
     EXPECT_EQ(dialog.clicks, 1);
     ::DeleteFileW(marker.c_str());
     ::DeleteFileW(script.c_str());
@@ -390,11 +388,13 @@ TEST_F(HoverButtonTest, DropDownMenuOpensItsFirstSubmenuThroughTheButtonAndTheCo
     Click(button);
     ::KillTimer(nullptr, timer);
     ::UnhookWindowsHookEx(hook);
-    MSG msg;
-    for (int i = 0; i < 250 && dialog.menuCommands == 0; ++i, ::Sleep(20)) {
+    // The command is posted: it arrives through this thread's queue.
+    EXPECT_TRUE(WaitFor([&] {
+        MSG msg;
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageW(&msg);
-    }
+        return dialog.menuCommands != 0;
+    }));
     EXPECT_EQ(dialog.menuCommands, 1);
     EXPECT_EQ(dialog.clicks, 1);
     EXPECT_GT(traffic.measuredHeight, 0u);

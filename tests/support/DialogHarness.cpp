@@ -4,12 +4,18 @@
 
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
+#include "WaitFor.h"
 #include "framework/CodePage.h"
 #include "framework/Dialog.h"
+#include "resource.h"
 
 namespace {
 
 const UINT WM_RUN_ON_UI = WM_APP + 77;
+// A dialog takes well under a second to show, even on a loaded machine.
+const int kShowMs = 10000;
 
 LRESULT CALLBACK RunnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -37,9 +43,13 @@ void DialogHarness::Run(CDialog& target, const std::function<void(DialogHarness&
     uiThread = ::GetCurrentThreadId();
     runner = CreateRunner();
     std::thread driver([&] {
-        while (!(dialog = target.GetSafeHwnd()) || !::IsWindowVisible(dialog))
-            ::Sleep(10);
-        script(*this);
+        if (WaitFor([&] { return (dialog = target.GetSafeHwnd()) && ::IsWindowVisible(dialog); }, kShowMs)) {
+            script(*this);
+            return;
+        }
+        ADD_FAILURE() << "the dialog did not appear within " << kShowMs << " ms";
+        if (dialog)
+            Close();  // a modal loop may run for a window never shown
     });
     target.DoModal();
     driver.join();
@@ -66,8 +76,8 @@ void DialogHarness::PressKey(HWND target, WPARAM key)
 
 void DialogHarness::Search(const std::string& utf8)
 {
-    SetText(1002, utf8);
-    PressKey(Item(1002), VK_RETURN);
+    SetText(IDC_ISBN_EDIT, utf8);
+    PressKey(Item(IDC_ISBN_EDIT), VK_RETURN);
 }
 
 void DialogHarness::Close()
@@ -82,7 +92,7 @@ void DialogHarness::OnUiThread(const std::function<void()>& fn)
 
 int DialogHarness::RowCount()
 {
-    return static_cast<int>(::SendMessageW(Item(1000), LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(::SendMessageW(Item(IDC_RESULT_LIST), LVM_GETITEMCOUNT, 0, 0));
 }
 
 std::string DialogHarness::Cell(int row, int column)
@@ -92,7 +102,7 @@ std::string DialogHarness::Cell(int row, int column)
     item.iSubItem = column;
     item.pszText = buffer;
     item.cchTextMax = 1024;
-    ::SendMessageW(Item(1000), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(Item(IDC_RESULT_LIST), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
     return WideToMultiByte(buffer, CP_UTF8);
 }
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "DialogHarness.h"
+#include "WaitFor.h"
 
 class BookLookupDialog;
 class LookupState;
@@ -23,8 +24,6 @@ public:
 // Runs the main window against the test catalogue service.
 void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
 
-// Polls until done() holds; false after timeoutMs.
-bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
 // Searches for isbn (UTF-8) as a scanner would and waits until both of the
 // search's workers have ended, so its rows are all in.
 bool SearchAndWait(DialogHarness& h, BookLookupDialog& dialog, const std::string& isbn);
