@@ -9,8 +9,9 @@
 // converts to its view. One word per operation, for every owner:
 //
 //   GetSafeHandle()        the handle, null when none (a window's: GetSafeHwnd)
-//   Attach(handle)         takes ownership, freeing what was owned; TRUE
-//                          when a handle is owned now
+//   Attach(handle)         takes ownership, freeing what was owned (a window
+//                          object refuses while it has a window); TRUE when a
+//                          handle is owned now
 //   Detach()               gives ownership up and returns the handle
 //   Destroy()              frees the handle now; TRUE when one was freed
 //   Create...(), Load...() make a handle and Attach it; TRUE on success
