@@ -13,7 +13,8 @@
 //                          object refuses while it has a window); TRUE when a
 //                          handle is owned now
 //   Detach()               gives ownership up and returns the handle
-//   Destroy()              frees the handle now; TRUE when one was freed
+//   Destroy()              frees the handle now; TRUE when one was freed (a
+//                          window object: DestroyWindow)
 //   Create...(), Load...() make a handle and Attach it; TRUE on success
 //
 // Functions that take ownership take the owning type; functions that make a

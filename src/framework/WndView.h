@@ -35,6 +35,8 @@ public:
     HWND SetFocus() const;
     HWND SetCapture() const;
     HFONT GetFont() const;
+    // The icon stays the caller's, who keeps it while the window shows it;
+    // the answer is the icon it replaces.
     HICON SetIcon(HICON icon, BOOL bigIcon) const;
     BOOL ShowWindow(int showCommand) const;
     // Window text as code page 936.

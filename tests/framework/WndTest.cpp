@@ -1,4 +1,5 @@
 #include <stdexcept>
+#include <type_traits>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,9 @@ END_MESSAGE_MAP()
 const RECT kRect{ 0, 0, 200, 100 };
 
 } // namespace
+
+// Only CWnd sets a window object's handle: a view is never assigned over.
+static_assert(!std::is_copy_assignable_v<WndView> && !std::is_move_assignable_v<CWnd>);
 
 TEST(Wnd, CreatedWindowIsMappedDispatchedAndReleasedAtNcDestroy)
 {
