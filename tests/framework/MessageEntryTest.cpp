@@ -92,7 +92,8 @@ TEST(MessageEntries, HandlersGetTheMessageParametersTypedAndReturnTheirResult)
 {
     Recorder wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_OVERLAPPEDWINDOW, { 0, 0, 100, 100 }, nullptr, 0));
-    MEASUREITEMSTRUCT item{ ODT_MENU };
+    MEASUREITEMSTRUCT item{};
+    item.CtlType = ODT_MENU;
     struct Case {
         UINT message;
         WPARAM wParam;
