@@ -58,7 +58,7 @@ std::wstring ClipboardUnicode();  // CF_UNICODETEXT
 LCID ClipboardLocale();           // CF_LOCALE, 0 when absent
 void PutClipboardSentinel(const std::wstring& text);
 
-// The colour in the middle of the cover frame (control 1005) on screen.
+// The colour in the middle of the cover frame (IDC_COVER_FRAME) on screen.
 COLORREF FrameCentre(DialogHarness& h);
 void PaintFrame(DialogHarness& h, COLORREF colour);
 bool IsBlue(COLORREF colour);
