@@ -7,7 +7,7 @@ packages=(
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix gcc-mingw-w64-x86-64-posix gcc-mingw-w64-i686-posix
   wine wine64
   googletest libcpp-httplib-dev pkg-config python3
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   xvfb imagemagick fonts-wqy-microhei x11-utils xdotool
   yaz libmarc-lint-perl idzebra-2.0 idzebra-2.0-examples curl
 )

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# test.sh: set up, build, and run every test: the host tests under the
-# sanitizers, the fuzz harnesses for 20 s each, then the Windows tests under
-# Wine in a private headless prefix.
+# test.sh: set up, build, and run every test: a check that the #include
+# lines of src/ go round in no circle, the host tests under the sanitizers,
+# the fuzz harnesses for 20 s each, then the Windows tests under Wine in a
+# private headless prefix.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILL_BUILD:-$root/build}
@@ -11,6 +12,8 @@ bash "$root/scripts/setup.sh"
 bash "$root/scripts/build.sh"
 
 status=0
+echo "== include circles =="
+python3 "$root/scripts/include-circles.py" || status=1
 echo "== host tests (AddressSanitizer, UBSan) =="
 ctest --test-dir "$build/native" --output-on-failure -j "$jobs" || status=1
 echo "== fuzzing (libFuzzer, AddressSanitizer, UBSan) =="

@@ -2,12 +2,13 @@
 
 #include "app/BookLookupDialog.h"
 #include "app/SourceSettings.h"
+#include "framework/ModuleState.h"
 
 BOOL BookLookupApp::InitInstance()
 {
     BookLookupDialog dialog(LoadSourceConfig(*this));
-    m_pMainWnd = &dialog;
+    AfxSetMainWnd(&dialog);
     dialog.DoModal();
-    m_pMainWnd = nullptr;
+    AfxSetMainWnd(nullptr);
     return FALSE;
 }

@@ -74,8 +74,8 @@ BOOL BookLookupDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
     searchButton.LoadIcons(IDI_SEARCH, 0);
-    mailbox = std::make_shared<SearchMailbox>(m_hWnd, WM_PUBLISH);
-    cover = std::make_unique<CoverFrame>(m_hWnd, GetDlgItem(IDC_COVER_FRAME), WM_COVER_DOWNLOADED);
+    mailbox = std::make_shared<SearchMailbox>(GetSafeHwnd(), WM_PUBLISH);
+    cover = std::make_unique<CoverFrame>(GetSafeHwnd(), GetDlgItem(IDC_COVER_FRAME), WM_COVER_DOWNLOADED);
     resultsList.SetExtendedStyle(kListStyles);
     resultsList.CreateColumns(Cp936FromUtf8(ResultHeadingSpec()));
     resultsList.LoadColumnState();
@@ -171,8 +171,8 @@ LRESULT BookLookupDialog::OnPublish(WPARAM, LPARAM publication)
 
 void BookLookupDialog::OnPaint()
 {
-    if (::IsIconic(m_hWnd)) {
-        CPaintDC dc(m_hWnd);
+    if (::IsIconic(GetSafeHwnd())) {
+        CPaintDC dc(GetSafeHwnd());
         SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHandle()), 0);
         RECT rect;
         GetClientRect(&rect);
@@ -250,6 +250,6 @@ void BookLookupDialog::CopySelection()
         AfxMessageBox(Cp936FromUtf8(kNoSelection));
         return;
     }
-    if (PutTextOnClipboard(m_hWnd, RowClipboardText(resultsList, row)))
+    if (PutTextOnClipboard(GetSafeHwnd(), RowClipboardText(resultsList, row)))
         MessageBox(Cp936FromUtf8("已将数据存入剪贴板"), std::string(), MB_OK);
 }

@@ -31,10 +31,11 @@ RECT ToRect(const ButtonRect& rect)
     return { rect.left, rect.top, rect.right, rect.bottom };
 }
 
-HICON LoadIconResource(int id)
+IconHandle LoadIconResource(int id)
 {
     HINSTANCE module = AfxFindResourceData(MAKEINTRESOURCEW(id), RT_GROUP_ICON).module;
-    return static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+    return IconHandle(
+        static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
 }
 
 } // namespace
@@ -70,40 +71,40 @@ HoverButton::~HoverButton()
 
 int HoverButton::LoadIcons(int inIconId, int outIconId)
 {
-    HICON in = LoadIconResource(inIconId);
-    HICON out = nullptr;
+    IconHandle in = LoadIconResource(inIconId);
     if (outIconId == kAutoGrayId)
-        out = AutoGrayIcon();
-    else if (outIconId != 0)
-        out = LoadIconResource(outIconId);
-    return SetIcons(in, out);
+        return SetIcons(std::move(in), OutIcon::AutoGray);
+    return SetIcons(std::move(in), outIconId ? LoadIconResource(outIconId) : IconHandle());
 }
 
-int HoverButton::SetIcons(HICON inIcon, HICON outIcon)
+int HoverButton::SetIcons(IconHandle inIcon, IconHandle outIcon)
 {
-    bool autoGray = outIcon == AutoGrayIcon();
-    IconHandle in(inIcon);
-    IconHandle out(autoGray ? nullptr : outIcon);
+    return TakeIcons(std::move(inIcon), std::move(outIcon), false);
+}
+
+int HoverButton::SetIcons(IconHandle inIcon, OutIcon)
+{
+    return TakeIcons(std::move(inIcon), IconHandle(), true);
+}
+
+// Without an in icon the button has no icon. A grey copy that cannot be
+// made fails as an unreadable icon does.
+int HoverButton::TakeIcons(IconHandle in, IconHandle out, bool grayCopy)
+{
     ReleaseImages();
-    if (in && !TakeIcons(std::move(in), std::move(out), autoGray)) {
-        ReleaseImages();
-        return 1;
+    if (in && grayCopy)
+        out = MakeGrayIcon(in);
+    const bool outWanted = grayCopy || out;
+    if (in) {
+        icons[0].icon = std::move(in);
+        icons[1].icon = std::move(out);
+        if (!ReadIconSize(icons[0]) || (outWanted && !ReadIconSize(icons[1]))) {
+            ReleaseImages();
+            return 1;
+        }
     }
     Invalidate();
     return 0;
-}
-
-bool HoverButton::TakeIcons(IconHandle in, IconHandle out, bool autoGray)
-{
-    if (autoGray)
-        out = IconHandle(MakeGrayIcon(in.GetSafeHandle()));
-    icons[0].icon = std::move(in);
-    if (!ReadIconSize(icons[0]))
-        return false;
-    if (!out && !autoGray)
-        return true;
-    icons[1].icon = std::move(out);
-    return ReadIconSize(icons[1]);
 }
 
 bool HoverButton::ReadIconSize(IconSlot& slot)
@@ -121,12 +122,8 @@ bool HoverButton::ReadIconSize(IconSlot& slot)
     return true;
 }
 
-int HoverButton::SetBitmaps(HBITMAP inBitmap, COLORREF inTransparent, HBITMAP outBitmap, COLORREF outTransparent)
+int HoverButton::SetBitmaps(CBitmap in, COLORREF inTransparent, CBitmap out, COLORREF outTransparent)
 {
-    CBitmap in;
-    in.Attach(inBitmap);
-    CBitmap out;
-    out.Attach(outBitmap);
     ReleaseImages();
     bool taken = !in || (TakeBitmap(bitmaps[0], std::move(in), inTransparent) &&
                          (!out || TakeBitmap(bitmaps[1], std::move(out), outTransparent)));
@@ -170,28 +167,28 @@ void HoverButton::ReleaseImages()
         slot = BitmapSlot();
 }
 
-HICON HoverButton::MakeGrayIcon(HICON icon)
+IconHandle HoverButton::MakeGrayIcon(HICON icon)
 {
     ICONINFO info{};
     if (!::GetIconInfo(icon, &info))
-        return nullptr;
+        return IconHandle();
     // Owned at once, so every return below deletes them.
     CBitmap mask;
     mask.Attach(info.hbmMask);
     CBitmap colour;
     colour.Attach(info.hbmColor);
-    CClientDC windowDC(m_hWnd);
+    CClientDC windowDC(GetSafeHwnd());
     CMemDC source(windowDC.GetSafeHandle());
     CMemDC target(windowDC.GetSafeHandle());
     BITMAP description{};
     if (!windowDC.GetSafeHandle() || !source.GetSafeHandle() || !target.GetSafeHandle() ||
         !::GetObjectW(colour, sizeof(description), &description))
-        return nullptr;
+        return IconHandle();
     int width = static_cast<int>(2 * info.xHotspot);
     int height = static_cast<int>(2 * info.yHotspot);
     CBitmap gray;
     if (!gray.CreateBitmap(width, height, description.bmPlanes, description.bmBitsPixel, nullptr))
-        return nullptr;
+        return IconHandle();
     {
         ScopedSelect selectColour(source, colour);
         ScopedSelect selectGray(target, gray);
@@ -205,7 +202,7 @@ HICON HoverButton::MakeGrayIcon(HICON icon)
         }
     }
     ICONINFO grayInfo{ TRUE, 0, 0, mask, gray };
-    return ::CreateIconIndirect(&grayInfo);
+    return IconHandle(::CreateIconIndirect(&grayInfo));
 }
 
 int HoverButton::ResetColors(BOOL repaint)
@@ -273,7 +270,7 @@ void HoverButton::EndHover()
 
 void HoverButton::PreSubclassWindow()
 {
-    UINT style = static_cast<UINT>(::GetWindowLongW(m_hWnd, GWL_STYLE)) & 0xFF;
+    UINT style = static_cast<UINT>(::GetWindowLongW(GetSafeHwnd(), GWL_STYLE)) & 0xFF;
     typeStyle = style & kTypeMask;
     checkBoxMode = (style & BS_CHECKBOX) != 0;
     if (typeStyle == BS_DEFPUSHBUTTON) {
@@ -302,8 +299,8 @@ void HoverButton::OnMouseMove(UINT flags, POINT point)
         return;
     if (!flat)
         return;
-    HWND tracking = alwaysTrack ? m_hWnd : ::GetActiveWindow();
-    if (under != m_hWnd || !tracking) {
+    HWND tracking = alwaysTrack ? GetSafeHwnd() : ::GetActiveWindow();
+    if (under != GetSafeHwnd() || !tracking) {
         EndHover();
         return;
     }
@@ -322,7 +319,7 @@ void HoverButton::OnMouseLeave()
 void HoverButton::OnKillFocus(WndView)
 {
     Default();
-    if (!::IsWindowEnabled(m_hWnd))
+    if (!::IsWindowEnabled(GetSafeHwnd()))
         focusTakenByDisabling = true;
     EndHover();
 }
@@ -343,7 +340,7 @@ void HoverButton::OnActivate(UINT state, WndView, BOOL)
 void HoverButton::OnEnable(BOOL enable)
 {
     Default();
-    bool hadFocus = std::exchange(focusTakenByDisabling, false) || ::GetFocus() == m_hWnd;
+    bool hadFocus = std::exchange(focusTakenByDisabling, false) || ::GetFocus() == GetSafeHwnd();
     if (enable)
         return;
     if (hadFocus)
@@ -353,9 +350,9 @@ void HoverButton::OnEnable(BOOL enable)
 
 void HoverButton::MoveFocusOn()
 {
-    HWND parent = ::GetParent(m_hWnd);
-    HWND next = ::GetNextDlgTabItem(parent, m_hWnd, FALSE);
-    ::SetFocus(next && next != m_hWnd ? next : parent);
+    HWND parent = ::GetParent(GetSafeHwnd());
+    HWND next = ::GetNextDlgTabItem(parent, GetSafeHwnd(), FALSE);
+    ::SetFocus(next && next != GetSafeHwnd() ? next : parent);
 }
 
 BOOL HoverButton::OnSetCursor(WndView, UINT, UINT)
@@ -371,10 +368,12 @@ UINT HoverButton::OnGetDlgCode()
     return static_cast<UINT>(Default()) | (isDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
 }
 
+// Every colour slot holds a system colour.
 void HoverButton::OnSysColorChange()
 {
     Default();
     DropBackgroundCache();
+    ResetColors(TRUE);
 }
 
 HBRUSH HoverButton::CtlColor(DCView, UINT)
@@ -414,7 +413,7 @@ void HoverButton::OnMeasureItem(int, LPMEASUREITEMSTRUCT item)
     auto asMenu = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item->itemID));
     if (item->CtlType == ODT_MENU && ::IsMenu(asMenu) && GlyphMenu::IsGlyphMenu(asMenu))
         dropDownMenu.MeasureItem(item);
-    else if (!CMenu::DispatchOwnerDraw(m_hWnd, WM_MEASUREITEM, reinterpret_cast<LPARAM>(item)))
+    else if (!CMenu::DispatchOwnerDraw(GetSafeHwnd(), WM_MEASUREITEM, reinterpret_cast<LPARAM>(item)))
         Default();
 }
 
@@ -446,7 +445,7 @@ void HoverButton::OpenDropDownMenu()
     menuShown = false;
     Invalidate();
     if (command)
-        ::PostMessageW(menuTarget ? menuTarget : ::GetParent(m_hWnd), WM_COMMAND, LOWORD(command), 0);
+        ::PostMessageW(menuTarget ? menuTarget : ::GetParent(GetSafeHwnd()), WM_COMMAND, LOWORD(command), 0);
 }
 
 ButtonState HoverButton::State() const
@@ -580,7 +579,7 @@ void HoverButton::PaintTitle(DCView dc, const std::string& title, ButtonRect tit
 
 void HoverButton::CopyParentBackground(DCView dc)
 {
-    HWND parent = ::GetParent(m_hWnd);
+    HWND parent = ::GetParent(GetSafeHwnd());
     CClientDC parentDC(parent);
     RECT client;
     GetClientRect(&client);

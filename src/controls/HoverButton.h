@@ -1,4 +1,6 @@
 #pragma once
+#include <utility>
+
 #include <windows.h>
 
 #include "controls/ButtonLayout.h"
@@ -18,9 +20,10 @@
 // its own cursor and take the classic three-dimensional look.
 class HoverButton : public CButton {
 public:
-    // LoadIcons' out icon id, SetIcons' out icon: a grey copy of the in icon.
+    // LoadIcons' out icon id for a grey copy of the in icon.
     static constexpr int kAutoGrayId = -2;
-    static HICON AutoGrayIcon() { return reinterpret_cast<HICON>(static_cast<INT_PTR>(kAutoGrayId)); }
+    // SetIcons' out icon made as a grey copy of the in icon.
+    enum class OutIcon { AutoGray };
 
     HoverButton();
     ~HoverButton() override;
@@ -28,14 +31,16 @@ public:
     // Icon resources of the program's module; out id 0 for no out icon.
     // 0, or 1 when an icon cannot be read (no image is kept then).
     int LoadIcons(int inIconId, int outIconId);
-    // Takes both icons, even on failure.
-    int SetIcons(HICON inIcon, HICON outIcon);
-    // Takes both bitmaps (out may be null); pixels of a transparent colour
-    // show the background. 0, or 1 when a bitmap cannot be read.
-    int SetBitmaps(HBITMAP inBitmap, COLORREF inTransparent, HBITMAP outBitmap, COLORREF outTransparent);
+    // The out icon may be none. 0, or 1 when an icon cannot be read (no
+    // image is kept then).
+    int SetIcons(IconHandle inIcon, IconHandle outIcon);
+    int SetIcons(IconHandle inIcon, OutIcon grayCopy);
+    // The out bitmap may be none; pixels of a transparent colour show the
+    // background. 0, or 1 when a bitmap cannot be read.
+    int SetBitmaps(CBitmap inBitmap, COLORREF inTransparent, CBitmap outBitmap, COLORREF outTransparent);
     void ReleaseImages();
-    // A new icon, the caller's; null on failure.
-    HICON MakeGrayIcon(HICON icon);
+    // None on failure.
+    IconHandle MakeGrayIcon(HICON icon);
     int ResetColors(BOOL repaint);
     // Only in check-box mode (the subclassed style had bit BS_CHECKBOX).
     int SetChecked(int state, BOOL repaint);
@@ -45,8 +50,7 @@ public:
     // Loads menu template menuId; a click opens its first submenu, and the
     // chosen command goes to target (the parent when null).
     BOOL SetMenu(UINT menuId, HWND target);
-    // Takes the cursor.
-    void SetCursor(HCURSOR newCursor) { cursor = CursorHandle(newCursor); }
+    void SetCursor(CursorHandle newCursor) { cursor = std::move(newCursor); }
     void SetFlat(bool on);
     void SetAlignment(unsigned char imageAlignment);
     void SetTransparentBackground(bool on);
@@ -103,7 +107,7 @@ private:
     void MoveFocusOn();
     void OpenDropDownMenu();
     void DropBackgroundCache();
-    bool TakeIcons(IconHandle in, IconHandle out, bool autoGray);
+    int TakeIcons(IconHandle in, IconHandle out, bool grayCopy);
     static bool ReadIconSize(IconSlot& slot);
     static bool TakeBitmap(BitmapSlot& slot, CBitmap bitmap, COLORREF transparent);
     void PaintFrame(DCView dc, const RECT& rect);

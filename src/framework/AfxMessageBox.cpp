@@ -3,8 +3,7 @@
 #include <utility>
 
 #include "framework/CodePage.h"
-#include "framework/WinApp.h"
-#include "framework/Wnd.h"
+#include "framework/ModuleState.h"
 
 namespace {
 MessageBoxHook& Hook()
@@ -17,9 +16,7 @@ MessageBoxHook& Hook()
 int AfxMessageBox(const std::string& text, UINT type)
 {
     // Owned by the main window, so the box is modal to it.
-    CWinApp* app = AfxGetApp();
-    HWND owner = app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr;
-    return AfxShowMessageBox(owner, MultiByteToWide(text), std::wstring(), type);
+    return AfxShowMessageBox(AfxGetMainHwnd(), MultiByteToWide(text), std::wstring(), type);
 }
 
 int AfxShowMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT type)

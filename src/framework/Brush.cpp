@@ -7,5 +7,5 @@ CBrush::CBrush(COLORREF color)
 
 BOOL CBrush::CreateSolidBrush(COLORREF color)
 {
-    return Replace(::CreateSolidBrush(color));
+    return Attach(::CreateSolidBrush(color));
 }

@@ -6,6 +6,6 @@ CClientDC::CClientDC(HWND hwnd) : DCView(::GetDC(hwnd)), hwnd(hwnd)
 
 CClientDC::~CClientDC()
 {
-    if (dc)
-        ::ReleaseDC(hwnd, dc);
+    if (handle)
+        ::ReleaseDC(hwnd, handle);
 }

@@ -3,16 +3,14 @@
 
 #include <windows.h>
 
+#include "framework/UniqueHandle.h"
+
 // Non-owning view of a device context with the drawing operations; code
 // that only draws takes one. Copy it freely. The owning contexts (CDC,
 // CMemDC, CPaintDC, CClientDC) are views too.
-class DCView {
+class DCView : public HandleView<HDC> {
 public:
-    DCView() = default;
-    // Any device context handle is a view.
-    DCView(HDC dc) : dc(dc) {}
-
-    HDC GetSafeHandle() const { return dc; }
+    using HandleView::HandleView;
 
     int SaveDC() const;
     BOOL RestoreDC(int savedDC) const;
@@ -42,7 +40,4 @@ public:
     COLORREF SetTextColor(COLORREF color) const;
     COLORREF SetBkColor(COLORREF color) const;
     int SetBkMode(int mode) const;
-
-protected:
-    HDC dc = nullptr;
 };

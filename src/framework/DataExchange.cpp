@@ -12,7 +12,7 @@ HWND CDataExchange::PrepareCtrl(int id) const
 
 void DDX_Control(CDataExchange* dx, int id, CWnd& ctrl)
 {
-    if (ctrl.m_hWnd)
+    if (ctrl.GetSafeHwnd())
         return;
     if (!ctrl.SubclassWindow(dx->PrepareCtrl(id)))
         throw CDataExchange::Failure("cannot subclass dialog control " + std::to_string(id));

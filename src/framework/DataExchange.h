@@ -6,7 +6,7 @@
 
 class CWnd;
 
-// One run of CWnd::DoDataExchange: members to controls (load) or controls
+// One run of CDialog::DoDataExchange: members to controls (load) or controls
 // to members (save and validate).
 class CDataExchange {
 public:

@@ -1,6 +1,7 @@
 #include "framework/Dialog.h"
 
-#include "framework/WinApp.h"
+#include "framework/DataExchange.h"
+#include "framework/ModuleState.h"
 #include "framework/WindowCreationHook.h"
 
 namespace {
@@ -18,10 +19,17 @@ bool IsInputMessage(UINT message)
            (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
+BOOL CALLBACK PassSysColorChange(HWND child, LPARAM)
+{
+    ::SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+    ON_WM_SYSCOLORCHANGE()
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
 END_MESSAGE_MAP()
@@ -36,8 +44,8 @@ CDialog::CDialog(const DLGTEMPLATE* dialogTemplate, CWnd* parent) : dialogTempla
 
 BOOL CDialog::Create()
 {
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    WindowCreationHook hook(*this);
+    HINSTANCE instance = AfxGetResourceHandle();
+    WindowCreationHook hook([this](HWND created) { SubclassWindow(created); });
     HWND hwnd = dialogTemplate
                     ? ::CreateDialogIndirectParamW(instance, dialogTemplate, ParentHandle(), &EmptyDialogProc, 0)
                     : ::CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), ParentHandle(), &EmptyDialogProc, 0);
@@ -72,7 +80,22 @@ void CDialog::EndDialog(int result)
 
 BOOL CDialog::PreTranslateMessage(MSG* msg)
 {
-    return IsInputMessage(msg->message) && ::IsDialogMessageW(m_hWnd, msg);
+    return IsInputMessage(msg->message) && ::IsDialogMessageW(GetSafeHwnd(), msg);
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange dx(this, saveAndValidate);
+    try {
+        DoDataExchange(&dx);
+    } catch (const CDataExchange::Failure&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CDialog::DoDataExchange(CDataExchange*)
+{
 }
 
 BOOL CDialog::OnInitDialog()
@@ -92,34 +115,39 @@ void CDialog::OnCancel()
     EndDialog(IDCANCEL);
 }
 
+// The platform tells top-level windows only; controls that cache system
+// colours learn it from their dialog.
+void CDialog::OnSysColorChange()
+{
+    Default();
+    ::EnumChildWindows(GetSafeHwnd(), &PassSysColorChange, 0);
+}
+
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
     return OnInitDialog();
 }
 
-// Without a parent, a dialog belongs to the main window (unless it is the
-// main window), as the about box does.
 HWND CDialog::ParentHandle() const
 {
     if (parentWnd)
-        return parentWnd->m_hWnd;
-    CWinApp* app = AfxGetApp();
-    return app && app->m_pMainWnd && app->m_pMainWnd != this ? app->m_pMainWnd->m_hWnd : nullptr;
+        return parentWnd->GetSafeHwnd();
+    return AfxGetMainWnd() != this ? AfxGetMainHwnd() : nullptr;
 }
 
 void CDialog::RunModalLoop()
 {
-    if (!::IsWindowVisible(m_hWnd))
+    if (!::IsWindowVisible(GetSafeHwnd()))
         ShowWindow(SW_SHOWNORMAL);
     MSG msg;
-    while (!endModal && m_hWnd) {
+    while (!endModal && GetSafeHwnd()) {
         BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got <= 0) {
             if (got == 0)
                 ::PostQuitMessage(static_cast<int>(msg.wParam));  // for the outer loop
             break;
         }
-        if (!WalkPreTranslateTree(m_hWnd, &msg)) {
+        if (!WalkPreTranslateTree(GetSafeHwnd(), &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }

@@ -3,9 +3,13 @@
 
 #include "framework/Wnd.h"
 
-// A dialog from a template resource or an in-memory template. DoModal runs
-// the framework's own modal loop so that PreTranslateMessage sees every
-// message for the dialog and its controls before IsDialogMessage does.
+class CDataExchange;
+
+// A dialog from a template resource (of the resource module) or an
+// in-memory template. DoModal runs the framework's own modal loop so that
+// PreTranslateMessage sees every message for the dialog and its controls
+// before IsDialogMessage does. Without a parent, a dialog belongs to the
+// main window unless it is the main window.
 class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
@@ -18,11 +22,16 @@ public:
     void EndDialog(int result);
 
     BOOL PreTranslateMessage(MSG* msg) override;
+    // Runs DoDataExchange: controls to members when saveAndValidate, else
+    // members to controls. FALSE when a control is missing.
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
 protected:
+    virtual void DoDataExchange(CDataExchange* dx);
     virtual BOOL OnInitDialog();
     virtual void OnOK();
     virtual void OnCancel();
+    void OnSysColorChange();
 
     DECLARE_MESSAGE_MAP()
 

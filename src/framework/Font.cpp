@@ -2,5 +2,5 @@
 
 BOOL CFont::CreateFontIndirect(const LOGFONTW* logFont)
 {
-    return Replace(::CreateFontIndirectW(logFont));
+    return Attach(::CreateFontIndirectW(logFont));
 }

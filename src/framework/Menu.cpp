@@ -3,7 +3,8 @@
 #include <unordered_map>
 #include <utility>
 
-#include "framework/WinApp.h"
+#include "framework/ModuleState.h"
+#include "framework/Wnd.h"
 
 namespace {
 
@@ -67,43 +68,30 @@ CMenu::~CMenu()
     CMenu::Destroy();
 }
 
-CMenu::CMenu(CMenu&& other) noexcept : MenuView(other.Detach())
-{
-    Register();
-}
-
-CMenu& CMenu::operator=(CMenu&& other) noexcept
-{
-    if (this != &other)
-        Attach(other.Detach());
-    return *this;
-}
-
 BOOL CMenu::CreateMenu()
 {
-    HMENU created = ::CreateMenu();
-    Attach(created);
-    return created != nullptr;
+    return Attach(::CreateMenu());
 }
 
 BOOL CMenu::CreatePopupMenu()
 {
-    HMENU created = ::CreatePopupMenu();
-    Attach(created);
-    return created != nullptr;
+    return Attach(::CreatePopupMenu());
 }
 
-void CMenu::Attach(HMENU newMenu)
+BOOL CMenu::Attach(HMENU newMenu)
 {
-    Destroy();
-    menu = newMenu;
+    // An empty object has nothing to free: a derived menu's settings stay.
+    if (handle)
+        Destroy();
+    handle = newMenu;
     Register();
+    return newMenu != nullptr;
 }
 
 HMENU CMenu::Detach()
 {
     Unregister();
-    return std::exchange(menu, nullptr);
+    return std::exchange(handle, nullptr);
 }
 
 BOOL CMenu::Destroy()
@@ -114,11 +102,7 @@ BOOL CMenu::Destroy()
 
 BOOL CMenu::LoadMenu(const wchar_t* name)
 {
-    CWinApp* app = AfxGetApp();
-    HINSTANCE module = app && app->m_hInstance ? app->m_hInstance : ::GetModuleHandleW(nullptr);
-    HMENU loaded = ::LoadMenuW(module, name);
-    Attach(loaded);
-    return loaded != nullptr;
+    return Attach(::LoadMenuW(AfxGetResourceHandle(), name));
 }
 
 BOOL CMenu::LoadMenu(UINT id)
@@ -149,13 +133,15 @@ bool CMenu::DispatchOwnerDraw(HWND owner, UINT message, LPARAM lParam)
 
 void CMenu::Register()
 {
-    if (menu)
-        HandleMap()[menu] = this;
+    if (!handle)
+        return;
+    HandleMap()[handle] = this;
+    CWnd::SetOwnerDrawRoute(&DispatchOwnerDraw);
 }
 
 void CMenu::Unregister()
 {
-    auto found = menu ? HandleMap().find(menu) : HandleMap().end();
+    auto found = handle ? HandleMap().find(handle) : HandleMap().end();
     if (found != HandleMap().end() && found->second == this)
         HandleMap().erase(found);
 }

@@ -9,57 +9,57 @@ BOOL MenuView::AppendMenu(UINT flags, UINT_PTR id, const std::string& text) cons
 {
     std::wstring wide = MultiByteToWide(text);
     bool hasText = (flags & (MF_SEPARATOR | MF_BITMAP | MF_OWNERDRAW)) == 0;
-    return ::AppendMenuW(menu, flags, id, hasText ? wide.c_str() : nullptr);
+    return ::AppendMenuW(handle, flags, id, hasText ? wide.c_str() : nullptr);
 }
 
 int MenuView::GetMenuItemCount() const
 {
-    return ::GetMenuItemCount(menu);
+    return ::GetMenuItemCount(handle);
 }
 
 UINT MenuView::GetMenuItemID(int position) const
 {
-    return ::GetMenuItemID(menu, position);
+    return ::GetMenuItemID(handle, position);
 }
 
 MenuView MenuView::GetSubMenu(int position) const
 {
-    return MenuView(::GetSubMenu(menu, position));
+    return MenuView(::GetSubMenu(handle, position));
 }
 
 BOOL MenuView::AppendMenu(UINT flags, UINT_PTR id, ULONG_PTR itemData) const
 {
-    return ::AppendMenuW(menu, flags, id, reinterpret_cast<const wchar_t*>(itemData));
+    return ::AppendMenuW(handle, flags, id, reinterpret_cast<const wchar_t*>(itemData));
 }
 
 BOOL MenuView::ModifyMenu(UINT item, UINT flags, UINT_PTR id, const std::string& text) const
 {
     std::wstring wide = MultiByteToWide(text);
-    return ::ModifyMenuW(menu, item, flags, id, wide.c_str());
+    return ::ModifyMenuW(handle, item, flags, id, wide.c_str());
 }
 
 BOOL MenuView::ModifyMenu(UINT item, UINT flags, UINT_PTR id, ULONG_PTR itemData) const
 {
-    return ::ModifyMenuW(menu, item, flags, id, reinterpret_cast<const wchar_t*>(itemData));
+    return ::ModifyMenuW(handle, item, flags, id, reinterpret_cast<const wchar_t*>(itemData));
 }
 
 BOOL MenuView::RemoveMenu(UINT item, UINT flags) const
 {
-    return ::RemoveMenu(menu, item, flags);
+    return ::RemoveMenu(handle, item, flags);
 }
 
 UINT MenuView::GetMenuState(UINT item, UINT flags) const
 {
-    return ::GetMenuState(menu, item, flags);
+    return ::GetMenuState(handle, item, flags);
 }
 
 std::string MenuView::GetMenuString(UINT item, UINT flags) const
 {
-    int length = ::GetMenuStringW(menu, item, nullptr, 0, flags);
+    int length = ::GetMenuStringW(handle, item, nullptr, 0, flags);
     if (length <= 0)
         return std::string();
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(::GetMenuStringW(menu, item, text.data(), length + 1, flags)));
+    text.resize(static_cast<std::size_t>(::GetMenuStringW(handle, item, text.data(), length + 1, flags)));
     return WideToMultiByte(text);
 }
 
@@ -71,8 +71,8 @@ HMENU trackedMenu = nullptr;
 
 BOOL MenuView::TrackPopupMenu(UINT flags, int x, int y, WndView owner) const
 {
-    HMENU outer = std::exchange(trackedMenu, menu);
-    BOOL result = ::TrackPopupMenu(menu, flags, x, y, 0, owner.GetSafeHwnd(), nullptr);
+    HMENU outer = std::exchange(trackedMenu, handle);
+    BOOL result = ::TrackPopupMenu(handle, flags, x, y, 0, owner.GetSafeHwnd(), nullptr);
     trackedMenu = outer;
     return result;
 }

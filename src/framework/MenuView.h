@@ -3,18 +3,15 @@
 
 #include <windows.h>
 
+#include "framework/UniqueHandle.h"
+
 class WndView;
 
 // Non-owning view of a menu, such as a submenu or the system menu, which
 // are not the holder's to destroy. CMenu owns its menu and is a view too.
-class MenuView {
+class MenuView : public HandleView<HMENU> {
 public:
-    MenuView() = default;
-    // Any menu handle is a view.
-    MenuView(HMENU menu) : menu(menu) {}
-
-    HMENU GetSafeHandle() const { return menu; }
-    explicit operator bool() const { return menu != nullptr; }
+    using HandleView::HandleView;
 
     // text is code page 936.
     BOOL AppendMenu(UINT flags, UINT_PTR id = 0, const std::string& text = std::string()) const;
@@ -34,7 +31,4 @@ public:
     BOOL TrackPopupMenu(UINT flags, int x, int y, WndView owner) const;
     // The menu a TrackPopupMenu call of this thread shows, or null.
     static HMENU TrackedMenu();
-
-protected:
-    HMENU menu = nullptr;
 };

@@ -42,6 +42,10 @@ constexpr UINT WM_REFLECT_BASE = 0xBC00;
 // WM_REFLECT_BASE + WM_CTLCOLOR* message.
 constexpr UINT WM_REFLECT_CTLCOLOR = WM_REFLECT_BASE + 0x0019;
 
+// The tables below are laid out by hand: a formatter cannot see through
+// their unbalanced braces.
+// clang-format off
+
 // In the class body; leaves the access at protected.
 #define DECLARE_MESSAGE_MAP()                              \
 protected:                                                 \
@@ -197,3 +201,5 @@ protected:                                                 \
 // UINT OnGetCheck()
 #define ON_BM_GETCHECK() \
     { BM_GETCHECK, 0, 0, QUILL_HANDLER(msg.result = self.OnGetCheck()) },
+
+// clang-format on

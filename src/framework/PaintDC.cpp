@@ -2,7 +2,7 @@
 
 CPaintDC::CPaintDC(HWND hwnd) : hwnd(hwnd)
 {
-    dc = ::BeginPaint(hwnd, &m_ps);
+    handle = ::BeginPaint(hwnd, &m_ps);
 }
 
 CPaintDC::~CPaintDC()

@@ -7,5 +7,5 @@ CPen::CPen(int style, int width, COLORREF color)
 
 BOOL CPen::CreatePen(int style, int width, COLORREF color)
 {
-    return Replace(::CreatePen(style, width, color));
+    return Attach(::CreatePen(style, width, color));
 }

@@ -7,7 +7,7 @@ LONG CRegKey::Open(HKEY parent, const char* subKey, REGSAM access)
     Destroy();
     HKEY opened = nullptr;
     LONG status = ::RegOpenKeyExA(parent, subKey, 0, access, &opened);
-    key.Attach(status == ERROR_SUCCESS ? opened : nullptr);
+    Attach(status == ERROR_SUCCESS ? opened : nullptr);
     return status;
 }
 

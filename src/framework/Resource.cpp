@@ -1,6 +1,6 @@
 #include "framework/Resource.h"
 
-#include "framework/WinApp.h"
+#include "framework/ModuleState.h"
 
 namespace {
 
@@ -22,10 +22,9 @@ ResourceData FindIn(HINSTANCE module, const wchar_t* name, const wchar_t* type)
 
 ResourceData AfxFindResourceData(const wchar_t* name, const wchar_t* type)
 {
-    CWinApp* app = AfxGetApp();
     HINSTANCE own = ::GetModuleHandleW(nullptr);
-    if (app && app->m_hInstance && app->m_hInstance != own) {
-        ResourceData found = FindIn(app->m_hInstance, name, type);
+    if (AfxGetResourceHandle() != own) {
+        ResourceData found = FindIn(AfxGetResourceHandle(), name, type);
         if (found.data)
             return found;
     }

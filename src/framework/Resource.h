@@ -11,6 +11,6 @@ struct ResourceData {
     HINSTANCE module = nullptr;
 };
 
-// Looks in the module of the application object, then in the program's own
-// module; name and type may be integer resources (MAKEINTRESOURCE).
+// Looks in the resource module (AfxGetResourceHandle), then in the
+// program's own module; name and type may be integer resources (MAKEINTRESOURCE).
 ResourceData AfxFindResourceData(const wchar_t* name, const wchar_t* type);

@@ -2,10 +2,10 @@
 
 BOOL CRgn::CreateRectRgn(int left, int top, int right, int bottom)
 {
-    return Replace(::CreateRectRgn(left, top, right, bottom));
+    return Attach(::CreateRectRgn(left, top, right, bottom));
 }
 
 BOOL CRgn::CreateRectRgnIndirect(const RECT* rect)
 {
-    return Replace(::CreateRectRgnIndirect(rect));
+    return Attach(::CreateRectRgnIndirect(rect));
 }

@@ -24,7 +24,7 @@ BOOL CToolTipCtrl::AddTool(WndView tool, const std::string& text)
     info.cbSize = TTTOOLINFOW_V2_SIZE;
     // No TTF_SUBCLASS: the owner relays the mouse messages (RelayEvent).
     info.uFlags = TTF_IDISHWND;
-    info.hwnd = ::GetWindow(m_hWnd, GW_OWNER);
+    info.hwnd = ::GetWindow(GetSafeHwnd(), GW_OWNER);
     info.uId = reinterpret_cast<UINT_PTR>(tool.GetSafeHwnd());
     info.lpszText = wide.data();
     return static_cast<BOOL>(SendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)));

@@ -3,40 +3,13 @@
 #include <commctrl.h>
 
 #include "framework/CodePage.h"
+#include "framework/ModuleState.h"
 #include "framework/ProfileBinary.h"
 #include "framework/Wnd.h"
 
 namespace {
 
 CWinApp* theApp = nullptr;
-
-std::wstring ExecutablePath()
-{
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
-// Path without the extension of its last component.
-std::wstring StripExtension(const std::wstring& path)
-{
-    size_t slash = path.find_last_of(L"\\/");
-    size_t dot = path.find_last_of(L'.');
-    bool hasExtension = dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash);
-    return hasExtension ? path.substr(0, dot) : path;
-}
-
-std::wstring BaseName(const std::wstring& path)
-{
-    size_t slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? path : path.substr(slash + 1);
-}
 
 std::wstring ReadIniString(const std::wstring& file, const std::string& section, const std::string& entry,
                            const std::wstring& defaultValue)
@@ -57,10 +30,7 @@ std::wstring ReadIniString(const std::wstring& file, const std::string& section,
 
 } // namespace
 
-CWinApp::CWinApp()
-    : m_hInstance(::GetModuleHandleW(nullptr)),
-      appName(BaseName(StripExtension(ExecutablePath()))),
-      profilePath(StripExtension(ExecutablePath()) + L".ini")
+CWinApp::CWinApp() : profilePath(AfxGetProgramStem() + L".ini")
 {
     theApp = this;
 }
@@ -80,7 +50,7 @@ int CWinApp::Run()
 {
     MSG msg{};
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (!CWnd::WalkPreTranslateTree(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, &msg)) {
+        if (!CWnd::WalkPreTranslateTree(AfxGetMainHwnd(), &msg)) {
             ::TranslateMessage(&msg);
             ::DispatchMessageW(&msg);
         }
@@ -105,17 +75,11 @@ CWinApp* AfxGetApp()
     return theApp;
 }
 
-const std::wstring& AfxGetAppName()
-{
-    static const std::wstring executableName = BaseName(StripExtension(ExecutablePath()));
-    return theApp ? theApp->GetAppName() : executableName;
-}
-
 std::string AfxLoadString(UINT id)
 {
     const wchar_t* text = nullptr;
     // With no buffer length the call points text at the resource itself.
-    int length = ::LoadStringW(::GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
+    int length = ::LoadStringW(AfxGetResourceHandle(), id, reinterpret_cast<wchar_t*>(&text), 0);
     return length > 0 ? WideToMultiByte(std::wstring(text, static_cast<size_t>(length))) : std::string();
 }
 
@@ -125,8 +89,9 @@ void AfxInitCommonControls()
     ::InitCommonControlsEx(&controls);
 }
 
-int AfxWinMain(HINSTANCE, HINSTANCE, LPWSTR, int)
+int AfxWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int)
 {
+    AfxSetResourceHandle(instance);
     AfxInitCommonControls();
     CWinApp* app = AfxGetApp();
     if (!app)

@@ -4,11 +4,9 @@
 
 #include <windows.h>
 
-class CWnd;
-
-// The application object; one per program, usually a static. Its title is
-// the executable's base name, as for an application constructed without a
-// name.
+// The application object; one per program, usually a static. The program
+// makes its main window known with AfxSetMainWnd (framework/ModuleState.h);
+// message boxes take the program's title, AfxGetAppName.
 //
 // The program's own file starts it (the target links with -mwindows
 // -municode):
@@ -28,8 +26,6 @@ public:
     virtual BOOL InitInstance();
     int Run();
 
-    const std::wstring& GetAppName() const { return appName; }
-
     // The profile is an .ini file, by default beside the executable with its
     // base name. Section, entry and text are code page 936; the system keeps
     // Chinese text only in a file that starts with a UTF-16 byte-order mark.
@@ -42,21 +38,15 @@ public:
     // an even number of hex digits.
     BOOL GetProfileBinary(const std::string& section, const std::string& entry, std::vector<BYTE>& data) const;
 
-    HINSTANCE m_hInstance;
-    CWnd* m_pMainWnd = nullptr;
-
 private:
-    std::wstring appName;
     std::wstring profilePath;
 };
 
 CWinApp* AfxGetApp();
-// The application's title; the executable's base name when there is no
-// application object (test programs).
-const std::wstring& AfxGetAppName();
 // String resource id of the program as code page 936; empty when missing.
 std::string AfxLoadString(UINT id);
 // Registers the common control classes the program uses (list view, header,
 // tooltips and the standard controls).
 void AfxInitCommonControls();
+// The instance becomes the resource module.
 int AfxWinMain(HINSTANCE instance, HINSTANCE previous, LPWSTR commandLine, int showCommand);

@@ -1,11 +1,12 @@
 #include "framework/WindowCreationHook.h"
 
+#include <utility>
+
 #include "framework/Trace.h"
-#include "framework/Wnd.h"
 
 namespace {
 
-thread_local CWnd* pendingWnd = nullptr;
+thread_local WindowCreationHook* pendingHook = nullptr;
 
 // With an input method active, the thread's IME windows may be created
 // before the window being waited for; they are not ours.
@@ -16,28 +17,28 @@ bool IsImeWindow(HWND hwnd)
     return lstrcmpiW(name, L"IME") == 0 || lstrcmpiW(name, L"MSCTFIME UI") == 0;
 }
 
-}
+}  // namespace
 
-WindowCreationHook::WindowCreationHook(CWnd& wnd)
-    : hook(::SetWindowsHookExW(WH_CBT, &CbtProc, nullptr, ::GetCurrentThreadId())), outerPending(pendingWnd)
+WindowCreationHook::WindowCreationHook(std::function<void(HWND)> bind)
+    : bind(std::move(bind)), hook(::SetWindowsHookExW(WH_CBT, &CbtProc, nullptr, ::GetCurrentThreadId())),
+      outerPending(pendingHook)
 {
-    pendingWnd = &wnd;
+    pendingHook = this;
 }
 
 WindowCreationHook::~WindowCreationHook()
 {
-    pendingWnd = outerPending;
+    pendingHook = outerPending;
     if (hook)
         ::UnhookWindowsHookEx(hook);
 }
 
 LRESULT CALLBACK WindowCreationHook::CbtProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_CREATEWND && pendingWnd && !IsImeWindow(reinterpret_cast<HWND>(wParam))) {
-        CWnd* wnd = pendingWnd;
-        pendingWnd = nullptr;
+    if (code == HCBT_CREATEWND && pendingHook && !IsImeWindow(reinterpret_cast<HWND>(wParam))) {
+        WindowCreationHook* taken = std::exchange(pendingHook, nullptr);
         try {
-            wnd->SubclassWindow(reinterpret_cast<HWND>(wParam));
+            taken->bind(reinterpret_cast<HWND>(wParam));
         } catch (...) {
             // A hook is a platform callback: nothing may unwind through it.
             AfxTraceCaught("window creation hook");

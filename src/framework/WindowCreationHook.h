@@ -1,14 +1,14 @@
 #pragma once
+#include <functional>
+
 #include <windows.h>
 
-class CWnd;
-
-// While alive, the next window created on this thread is bound to wnd and
-// subclassed with the thunk before it receives its first message (a CBT
-// hook: CreateWindowEx and CreateDialog give no earlier chance).
+// While alive, the next window created on this thread is handed to bind
+// before it receives its first message (a CBT hook: CreateWindowEx and
+// CreateDialog give no earlier chance).
 class WindowCreationHook {
 public:
-    explicit WindowCreationHook(CWnd& wnd);
+    explicit WindowCreationHook(std::function<void(HWND)> bind);
     ~WindowCreationHook();
     WindowCreationHook(const WindowCreationHook&) = delete;
     WindowCreationHook& operator=(const WindowCreationHook&) = delete;
@@ -16,6 +16,7 @@ public:
 private:
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
 
+    std::function<void(HWND)> bind;
     HHOOK hook;
-    CWnd* outerPending;
+    WindowCreationHook* outerPending;
 };

@@ -9,8 +9,6 @@
 
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
-#include "framework/DataExchange.h"
-#include "framework/Menu.h"
 #include "framework/Trace.h"
 #include "framework/WindowCreationHook.h"
 
@@ -20,6 +18,7 @@ namespace {
 // made on more than one thread.
 std::mutex handleMapMutex;
 std::unordered_map<HWND, CWnd*> handleMap;
+CWnd::OwnerDrawRoute ownerDrawRoute = nullptr;
 
 bool IsCtlColor(UINT message)
 {
@@ -65,6 +64,11 @@ CWnd::~CWnd()
     ::DestroyWindow(hwnd);
 }
 
+void CWnd::SetOwnerDrawRoute(OwnerDrawRoute route)
+{
+    ownerDrawRoute = route;
+}
+
 CWnd* CWnd::FromHandlePermanent(HWND hwnd)
 {
     std::lock_guard<std::mutex> lock(handleMapMutex);
@@ -105,7 +109,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* wind
 {
     if (m_hWnd)
         return FALSE;
-    WindowCreationHook hook(*this);
+    WindowCreationHook hook([this](HWND created) { SubclassWindow(created); });
     HWND hwnd = ::CreateWindowExW(exStyle, className ? className : DefaultClassName(), windowName, style,
                                   rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                                   parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
@@ -158,15 +162,9 @@ BOOL CWnd::PreTranslateMessage(MSG*)
     return FALSE;
 }
 
-BOOL CWnd::UpdateData(BOOL saveAndValidate)
+MenuView CWnd::GetSystemMenu(BOOL revert) const
 {
-    CDataExchange dx(this, saveAndValidate);
-    try {
-        DoDataExchange(&dx);
-    } catch (const CDataExchange::Failure&) {
-        return FALSE;
-    }
-    return TRUE;
+    return ::GetSystemMenu(m_hWnd, revert);
 }
 
 // The framework's hit-test tooltips serve windows that answer tool hit tests;
@@ -205,10 +203,6 @@ LRESULT CWnd::Default()
 }
 
 void CWnd::PreSubclassWindow()
-{
-}
-
-void CWnd::DoDataExchange(CDataExchange*)
 {
 }
 
@@ -262,14 +256,13 @@ LRESULT CALLBACK CWnd::WindowProcThunk(HWND hwnd, UINT message, WPARAM wParam, L
 
 bool CWnd::OnWndMsg(Message& msg)
 {
-    return ReflectToChild(msg) || Dispatch(msg) || RouteToMenu(msg);
+    return ReflectToChild(msg) || Dispatch(msg) || RouteOwnerDraw(msg);
 }
 
-// What a window does not handle itself of a menu's owner-drawn items goes
-// to the menu object registered for the item's menu.
-bool CWnd::RouteToMenu(Message& msg)
+bool CWnd::RouteOwnerDraw(Message& msg)
 {
-    if (!CMenu::DispatchOwnerDraw(m_hWnd, msg.message, msg.lParam))
+    const bool ownerDraw = msg.message == WM_DRAWITEM || msg.message == WM_MEASUREITEM;
+    if (!ownerDraw || !ownerDrawRoute || !ownerDrawRoute(m_hWnd, msg.message, msg.lParam))
         return false;
     msg.result = TRUE;
     return true;

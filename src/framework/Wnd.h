@@ -3,10 +3,9 @@
 
 #include <windows.h>
 
+#include "framework/MenuView.h"
 #include "framework/MessageMap.h"
 #include "framework/WndView.h"
-
-class CDataExchange;
 
 // A window object. It owns the window it is attached to: the destructor
 // destroys a window that still exists. WndView is the non-owning view, and
@@ -20,6 +19,12 @@ public:
     virtual ~CWnd();
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
+
+    // Where a window's WM_DRAWITEM and WM_MEASUREITEM go that neither a
+    // child control nor the window's own map takes, such as those of a
+    // menu's items: true when taken. The menu library installs its route.
+    using OwnerDrawRoute = bool (*)(HWND owner, UINT message, LPARAM lParam);
+    static void SetOwnerDrawRoute(OwnerDrawRoute route);
 
     static CWnd* FromHandlePermanent(HWND hwnd);
     // The class registered for CreateEx without a class name.
@@ -37,8 +42,8 @@ public:
     BOOL DestroyWindow();
 
     virtual BOOL PreTranslateMessage(MSG* msg);
-    BOOL UpdateData(BOOL saveAndValidate = TRUE);
 
+    MenuView GetSystemMenu(BOOL revert) const;
     void EnableToolTips(BOOL enable = TRUE);
     int MessageBox(const std::string& text, const std::string& caption = std::string(), UINT type = MB_OK);
 
@@ -48,7 +53,6 @@ protected:
     // The original processing of the message being dispatched.
     LRESULT Default();
     virtual void PreSubclassWindow();
-    virtual void DoDataExchange(CDataExchange* dx);
 
     void OnPaint();
     void OnDestroy();
@@ -62,7 +66,7 @@ private:
     bool OnWndMsg(Message& msg);
     bool Dispatch(Message& msg);
     bool ReflectToChild(Message& msg);
-    bool RouteToMenu(Message& msg);
+    bool RouteOwnerDraw(Message& msg);
     HWND ReflectionTarget(const Message& msg) const;
     void ReleaseHandle();
 

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "framework/CodePage.h"
-#include "framework/MenuView.h"
 
 LRESULT WndView::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) const
 {
@@ -88,11 +87,6 @@ HWND WndView::SetCapture() const
 HFONT WndView::GetFont() const
 {
     return reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
-}
-
-MenuView WndView::GetSystemMenu(BOOL revert) const
-{
-    return MenuView(::GetSystemMenu(m_hWnd, revert));
 }
 
 HICON WndView::SetIcon(HICON icon, BOOL bigIcon) const

@@ -3,17 +3,16 @@
 
 #include <windows.h>
 
-class MenuView;
-
 // Non-owning view of a window: what code that only holds an HWND does with
-// it. Copy it freely; CWnd, the owning window object, is one too.
+// it. Pass it by value; CWnd, the owning window object, is one too, and only
+// CWnd sets the handle (a view is never assigned over).
 class WndView {
 public:
     WndView() = default;
     // Any window handle is a view.
     WndView(HWND hwnd) : m_hWnd(hwnd) {}
-
-    HWND m_hWnd = nullptr;
+    WndView(const WndView&) = default;
+    WndView& operator=(const WndView&) = delete;
 
     HWND GetSafeHwnd() const { return m_hWnd; }
 
@@ -36,10 +35,16 @@ public:
     HWND SetFocus() const;
     HWND SetCapture() const;
     HFONT GetFont() const;
-    MenuView GetSystemMenu(BOOL revert) const;
+    // The icon stays the caller's, who keeps it while the window shows it;
+    // the answer is the icon it replaces.
     HICON SetIcon(HICON icon, BOOL bigIcon) const;
     BOOL ShowWindow(int showCommand) const;
     // Window text as code page 936.
     std::string GetWindowText() const;
     void SetWindowText(const std::string& text) const;
+
+private:
+    friend class CWnd;
+
+    HWND m_hWnd = nullptr;
 };

@@ -16,6 +16,7 @@ add_library(quill_framework_ui STATIC
   ${CMAKE_CURRENT_LIST_DIR}/MemDC.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Menu.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MenuView.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ModuleState.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PaintDC.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Pen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RegKey.cpp

@@ -24,7 +24,7 @@ const std::vector<std::string>* RowTexts(LPARAM row)
 
 BEGIN_MESSAGE_MAP(SortingList, CListCtrl)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
-    ON_WM_DESTROY()
+    ON_NOTIFY_REFLECT(LVN_DELETEITEM, OnDeleteItem)
 END_MESSAGE_MAP()
 
 BOOL SortingList::CreateColumns(const std::string& headings)
@@ -47,7 +47,7 @@ int SortingList::AddRow(const std::vector<std::string>& texts)
     for (int column = 1; column < columnCount; ++column)
         SetItemText(row, column, copies[static_cast<size_t>(column)]);
     auto data = std::make_unique<RowData>(std::move(copies));
-    // From here the list owns the row data; FreeRowData deletes it.
+    // From here the list owns the row data; its deletion frees it.
     if (SetItemData(row, reinterpret_cast<DWORD_PTR>(data.get())))
         data.release();
     return row;
@@ -61,8 +61,6 @@ void SortingList::FreeRowData(int row)
 
 void SortingList::DeleteAllRows()
 {
-    for (int row = 0; row < GetItemCount(); ++row)
-        FreeRowData(row);
     DeleteAllItems();
 }
 
@@ -116,9 +114,10 @@ void SortingList::OnColumnClick(NMHDR* notification, LRESULT* result)
     *result = 0;
 }
 
-void SortingList::OnDestroy()
+// The list reports every row it deletes, one by one, also when its window
+// is destroyed; the parent reflects the report here.
+void SortingList::OnDeleteItem(NMHDR* notification, LRESULT* result)
 {
-    for (int row = 0; row < GetItemCount(); ++row)
-        FreeRowData(row);
-    CListCtrl::OnDestroy();
+    FreeRowData(reinterpret_cast<NMLISTVIEW*>(notification)->iItem);
+    *result = 0;
 }

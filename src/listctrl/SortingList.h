@@ -9,8 +9,9 @@
 #include "listctrl/SortingHeader.h"
 
 // Report list of the results. Each row's item data is a RowData that the
-// list owns. UI thread only: AddRow is several messages, and a sort or a
-// clear between them would move its row.
+// list owns and frees when the row is deleted (the parent, a CWnd, reflects
+// the list's deletion notices). UI thread only: AddRow is several messages,
+// and a sort or a clear between them would move its row.
 class SortingList : public CListCtrl {
 public:
     // Entries "title,width" separated by ";" (code page 936).
@@ -37,7 +38,7 @@ protected:
 
     void PreSubclassWindow() override;
     void OnColumnClick(NMHDR* notification, LRESULT* result);
-    void OnDestroy();
+    void OnDeleteItem(NMHDR* notification, LRESULT* result);
 
     DECLARE_MESSAGE_MAP()
 };

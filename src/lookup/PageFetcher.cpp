@@ -1,6 +1,8 @@
 #include "lookup/PageFetcher.h"
 
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include <memory>
 #include <mutex>
 
@@ -16,9 +18,15 @@ namespace {
 const int kMaxLines = 850;
 // Bounds a body without line breaks, or an endless one.
 const std::size_t kMaxBodyBytes = 4u << 20;
-// How long a server may send no byte at all before the page is given up;
-// checked once per period, so silence is noticed after one to two periods.
-const DWORD kStallLimitMs = 10000;
+// Checked once per period, so silence is noticed after one to two periods.
+DWORD InitialStallLimit()
+{
+    const char* set = std::getenv("QUILL_STALL_LIMIT_MS");
+    const long ms = set ? std::strtol(set, nullptr, 10) : 0;
+    return ms > 0 ? static_cast<DWORD>(ms) : 10000;
+}
+
+std::atomic<DWORD> stallLimitMs{InitialStallLimit()};
 
 // One page being read on its own thread. WinINet's blocking reads ignore
 // receive time-outs under some hosts, so the caller waits here instead and
@@ -137,7 +145,7 @@ PageResult PageTransfer::Wait()
     unsigned long long seen = ~0ull;
     bool done = false;
     for (;;) {
-        done = finished.WaitFor(kStallLimitMs);
+        done = finished.WaitFor(stallLimitMs);
         std::lock_guard<std::mutex> hold(mutex);
         if (done || bytesSeen == seen)
             break;
@@ -204,6 +212,11 @@ std::string ConvertPageLines(const std::string& lines)
         out += ConvertCodePage(lines.substr(start, length), CP_UTF8, kPageCodePage) + "\r\n";
     });
     return out;
+}
+
+void SetStallLimitMs(unsigned milliseconds)
+{
+    stallLimitMs = milliseconds;
 }
 
 PageResult FetchPageResult(const std::string& url, FetchMode mode, PageBody body)

@@ -12,10 +12,15 @@ enum class FetchMode { Window, Batch };
 
 // GET url once; at most 850 lines and 4 MiB of the body, as body says,
 // trailing white space removed. The text is read only from a 200 answer; a
-// server that sends nothing at all for 10 to 20 s is given up, keeping what
-// came before.
+// server that sends nothing at all for one to two stall limits is given up,
+// keeping what came before.
 PageResult FetchPageResult(const std::string& url, FetchMode mode = FetchMode::Window,
                            PageBody body = PageBody::Cp936Lines);
+
+// How long a server may send nothing at all before its page is given up:
+// 10 s, or QUILL_STALL_LIMIT_MS of the environment (a test's child process
+// is told so). Tests lower it rather than sit through a stall.
+void SetStallLimitMs(unsigned milliseconds);
 
 // FetchPageResult, asking again after a 429 or 503 as RetryDelayMs says.
 PageResult FetchPageRetrying(const std::string& url, FetchMode mode, PageBody body = PageBody::Cp936Lines);

@@ -96,9 +96,11 @@ BOOL GlyphMenu::Destroy()
     createdSubmenus.clear();
     items.clear();
     loadedFromTemplate = false;
-    if (checkImages && !checkImagesShared)
+    // Shared images are another's and stay set, for a load to hand them on.
+    if (checkImages && !checkImagesShared) {
         delete checkImages;
-    checkImages = nullptr;
+        checkImages = nullptr;
+    }
     return CMenu::Destroy();
 }
 
@@ -108,12 +110,12 @@ void GlyphMenu::Unregister(HMENU menu)
                            registeredPopups.end());
 }
 
-// Takes the popup items out without destroying their menus: each submenu is
-// destroyed by its own object, or stays its caller's.
+// Takes out the popups that a menu object owns, which that object destroys;
+// plain popups go with this menu, as the platform destroys submenus.
 void GlyphMenu::DetachPopups()
 {
     for (int position = GetMenuItemCount() - 1; position >= 0; --position) {
-        if (GetSubMenu(position))
+        if (CMenu::FromHandlePermanent(GetSubMenu(position).GetSafeHandle()))
             RemoveMenu(static_cast<UINT>(position), MF_BYPOSITION);
     }
 }

@@ -30,7 +30,7 @@ public:
     BOOL LoadMenu(const wchar_t* name) override;
     BOOL LoadMenu(UINT id) override;
     // The menu's DestroyMenu: releases the records, the submenus this menu
-    // created (never a caller's) and the platform menu.
+    // created (never a caller's menu object) and the platform menu.
     BOOL Destroy() override;
 
     // ---- Class-wide look and registry of popups.
@@ -50,8 +50,9 @@ public:
     static LRESULT MatchMnemonic(UINT character, UINT flags, CMenu* menu);
 
     // ---- Building and editing. Positions always address items by position.
-    // id 0 makes a separator; with MF_POPUP id is a submenu handle, which
-    // stays the caller's. glyphResource -1: the command's shared glyph.
+    // id 0 makes a separator; with MF_POPUP id is a submenu handle: one that
+    // a menu object owns stays that object's, a plain one goes with this
+    // menu. glyphResource -1: the command's shared glyph.
     BOOL AppendItem(const wchar_t* text, UINT flags, UINT_PTR id, int glyphResource = -1);
     // The new record, not yet placed in items. text is code page 936.
     std::unique_ptr<GlyphItemRecord> ReplaceItem(int position, UINT flags, UINT_PTR id, const std::string& text);

@@ -7,6 +7,7 @@
 #include "menu/GlyphColour.h"
 #include "menu/GlyphMenu.h"
 #include "menu/ItemDrawing.h"
+#include "menu/MenuFontDC.h"
 #include "menu/OffscreenDC.h"
 
 namespace {
@@ -125,15 +126,16 @@ void DrawFlatBackground(const FlatItem& item)
     item.dc.FillSolidRect(&bar, item.colours.bar);
 }
 
-// A grayed item is drawn off the screen and put there in one copy; the
-// buffer takes the menu's font from the item's context, which has it.
+// A grayed item is drawn off the screen and put there in one copy, in a
+// menu font of its own.
 struct GrayedBuffer {
     GrayedBuffer(HDC target, const RECT& rect)
-        : dc(DCView(target), rect), selectFont(dc.GetSafeHandle(), ::GetCurrentObject(target, OBJ_FONT))
+        : dc(DCView(target), rect), font(MenuFontDC::MenuFont()), selectFont(dc.GetSafeHandle(), font)
     {
     }
 
     OffscreenDC dc;
+    CFont font;
     ScopedSelect selectFont;
 };
 

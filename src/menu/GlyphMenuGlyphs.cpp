@@ -62,7 +62,7 @@ void MapGlyphPixels(CBitmap& bitmap, Rule rule)
 
 bool GlyphMenu::RenderGlyphBitmap(HDC dc, const CImageList& list, int index, CBitmap& bitmap) const
 {
-    IconHandle icon(list.ExtractIcon(index));
+    IconHandle icon = list.ExtractIcon(index);
     CMemDC memory(dc);
     if (!icon || !memory.GetSafeHandle() || !bitmap.CreateCompatibleBitmap(dc, glyphWidth, glyphHeight))
         return false;
@@ -115,8 +115,10 @@ bool GlyphMenu::AddGlyphImages(CImageList& list, UINT_PTR source) const
     }
     CBitmap bitmap;
     const auto* name = MAKEINTRESOURCEW(source & 0xFFFF);
-    if (!LoadSysColorGlyph(static_cast<UINT>(source), bitmap))
-        bitmap.LoadBitmap(AfxFindResourceData(name, RT_BITMAP).module, name);
+    // Without a module the loader would hand out a system bitmap of that number.
+    HINSTANCE module = AfxFindResourceData(name, RT_BITMAP).module;
+    if (!LoadSysColorGlyph(static_cast<UINT>(source), bitmap) && module)
+        bitmap.LoadBitmap(module, name);
     return bitmap.GetSafeHandle() && list.Add(bitmap, useGlyphKeyColor ? glyphKeyColor : ButtonFace()) >= 0;
 }
 
@@ -161,7 +163,7 @@ int GlyphMenu::AddSharedGlyph(const CImageList& list, int index, UINT_PTR id) co
 {
     if (!sharedGlyphList.GetSafeHandle() && !CreateGlyphList(sharedGlyphList))
         return -1;
-    IconHandle icon(list.ExtractIcon(index));
+    IconHandle icon = list.ExtractIcon(index);
     if (!icon)
         return -1;
     CBitmap faded;
@@ -195,7 +197,7 @@ void GlyphMenu::ReplaceSharedFromBitmap(int index, HBITMAP bitmap) const
     CImageList temporary;
     if (!CreateGlyphList(temporary) || temporary.Add(bitmap, ButtonFace()) < 0)
         return;
-    IconHandle icon(temporary.ExtractIcon(0));
+    IconHandle icon = temporary.ExtractIcon(0);
     if (icon)
         sharedGlyphList.Replace(index, icon.GetSafeHandle());
 }

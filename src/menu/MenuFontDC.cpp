@@ -1,7 +1,6 @@
 #include "menu/MenuFontDC.h"
 
-#include "framework/WinApp.h"
-#include "framework/Wnd.h"
+#include "framework/ModuleState.h"
 
 CFont MenuFontDC::MenuFont()
 {
@@ -32,8 +31,6 @@ int MenuFontDC::TextWidth(const std::wstring& text) const
 
 HWND MenuFontDC::ReferenceWindow()
 {
-    CWinApp* app = AfxGetApp();
-    if (app && app->m_pMainWnd && app->m_pMainWnd->GetSafeHwnd())
-        return app->m_pMainWnd->GetSafeHwnd();
-    return ::GetDesktopWindow();
+    HWND main = AfxGetMainHwnd();
+    return main ? main : ::GetDesktopWindow();
 }

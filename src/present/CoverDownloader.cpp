@@ -22,28 +22,25 @@ public:
 
     bool Wanted(unsigned sequence) const { return latest.load() == sequence; }
     void Want(unsigned sequence) { latest.store(sequence); }
-    // True when the window has the download's message and with it the download.
-    bool Post(std::unique_ptr<CoverDownload>& download);
+    void Post(std::unique_ptr<CoverDownload> download);
     void Disconnect();
-    void Dropped() { ++dropped; }
-    unsigned DownloadsDropped() const { return dropped.load(); }
+    void Ended() { ++ended; }
+    unsigned EndedCount() const { return ended.load(); }
 
 private:
     std::mutex mutex;
     HWND window;
     const UINT message;
     std::atomic<unsigned> latest{0};
-    std::atomic<unsigned> dropped{0};
+    std::atomic<unsigned> ended{0};
 };
 
-bool CoverDelivery::Post(std::unique_ptr<CoverDownload>& download)
+void CoverDelivery::Post(std::unique_ptr<CoverDownload> download)
 {
     // Held across PostMessage so that Disconnect's drain sees every payload posted.
     std::lock_guard<std::mutex> hold(mutex);
-    if (!window || !::PostMessageW(window, message, 0, reinterpret_cast<LPARAM>(download.get())))
-        return false;
-    download.release();
-    return true;
+    if (window && ::PostMessageW(window, message, 0, reinterpret_cast<LPARAM>(download.get())))
+        download.release();
 }
 
 void CoverDelivery::Disconnect()
@@ -85,13 +82,13 @@ void RunDownload(std::shared_ptr<CoverDelivery> delivery, std::unique_ptr<CoverD
 {
     try {
         download->bytes = DownloadBytes(download->url, *delivery, download->sequence);
-        if (delivery->Wanted(download->sequence) && delivery->Post(download))
-            return;
+        if (delivery->Wanted(download->sequence))
+            delivery->Post(std::move(download));
     } catch (...) {
         // Nothing may escape a thread; a failed download simply draws nothing.
         AfxTraceCaught("cover download");
     }
-    delivery->Dropped();
+    delivery->Ended();
 }
 
 }
@@ -128,12 +125,12 @@ std::unique_ptr<CoverDownload> CoverDownloader::Accept(LPARAM payload)
     return download;
 }
 
-unsigned CoverDownloader::DownloadsDropped() const
-{
-    return delivery->DownloadsDropped();
-}
-
 void CoverDownloader::Disconnect()
 {
     delivery->Disconnect();
+}
+
+unsigned CoverDownloader::DownloadsEnded() const
+{
+    return delivery->EndedCount();
 }

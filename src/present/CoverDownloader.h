@@ -31,12 +31,12 @@ public:
     // Takes over the payload of a posted message; empty unless it answers
     // the latest request.
     std::unique_ptr<CoverDownload> Accept(LPARAM payload);
-    // Downloads that ended on their thread without being posted: no longer
-    // wanted, or the window gone. For waiting until nothing is under way.
-    unsigned DownloadsDropped() const;
     // Delivers nothing more and frees downloads still queued. Call while
     // the window exists: downloads may outlive it.
     void Disconnect();
+    // Downloads whose thread is done, delivered or not; a delivered one's
+    // message is queued by then.
+    unsigned DownloadsEnded() const;
 
 private:
     std::shared_ptr<CoverDelivery> delivery;

@@ -55,7 +55,6 @@ void CoverFrame::Arrived(LPARAM download)
         kept = accepted->url;
         Draw();
     }
-    ++arrived;
 }
 
 void CoverFrame::Draw() const

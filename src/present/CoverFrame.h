@@ -35,10 +35,11 @@ public:
     void Disconnect();
 
     const std::string& WantedUrl() const { return wanted; }
-    // Downloads asked for, and those of them that have ended and will draw
-    // nothing more: a cover is under way while the two differ.
+    // Downloads asked for, and those of them whose thread is done (a
+    // delivered one's message queued by then): a cover is under way while
+    // the two differ.
     unsigned DownloadsRequested() const { return requested.load(); }
-    unsigned DownloadsSettled() const { return downloader.DownloadsDropped() + arrived.load(); }
+    unsigned DownloadsEnded() const { return downloader.DownloadsEnded(); }
 
 private:
     void Replace();
@@ -51,5 +52,4 @@ private:
     std::string wanted;
     std::string kept;  // the URL of picture; empty when there is none
     std::atomic<unsigned> requested{0};
-    std::atomic<unsigned> arrived{0};
 };

@@ -3,26 +3,18 @@
 
 #include <windows.h>
 
-// Owns a movable global memory block (GlobalFree in the destructor) until
-// Release hands it to a new owner such as a stream or the clipboard.
-class GlobalBlock {
-public:
-    GlobalBlock() = default;
-    ~GlobalBlock();
-    GlobalBlock(GlobalBlock&& other) noexcept;
-    GlobalBlock& operator=(GlobalBlock&& other) noexcept;
-    GlobalBlock(const GlobalBlock&) = delete;
-    GlobalBlock& operator=(const GlobalBlock&) = delete;
+#include "framework/UniqueHandle.h"
 
+// GlobalFree as an owning handle's free function.
+inline BOOL FreeGlobalBlock(HGLOBAL block)
+{
+    return ::GlobalFree(block) == nullptr;
+}
+
+// Owns a movable global memory block until Detach hands it to a new owner,
+// such as a stream or the clipboard.
+class GlobalBlock : public UniqueHandle<HGLOBAL, FreeGlobalBlock> {
+public:
     // A block holding a copy of size (> 0) bytes; empty when allocation fails.
     static GlobalBlock Copy(const void* data, std::size_t size);
-
-    HGLOBAL GetSafeHandle() const { return block; }
-    explicit operator bool() const { return block != nullptr; }
-    HGLOBAL Detach();
-
-private:
-    explicit GlobalBlock(HGLOBAL h) : block(h) {}
-
-    HGLOBAL block = nullptr;
 };

@@ -11,7 +11,8 @@
 #include "TestServer.h"
 #include "app/BookLookupDialog.h"
 #include "controls/HyperLinkLabel.h"
-#include "framework/WinApp.h"
+#include "framework/ModuleState.h"
+#include "resource.h"
 
 namespace {
 
@@ -41,8 +42,7 @@ void ExpectAboutBoxContents(HWND about)
 TEST(AboutBox, SystemMenuCommandOpensItAndEnterEscapeOrItsCloseBoxCloseIt)
 {
     BookLookupDialog dialog(TestSourceConfig());
-    CWinApp app;
-    app.m_pMainWnd = &dialog;
+    AfxSetMainWnd(&dialog);
     DialogHarness harness;
     harness.Run(dialog, [](DialogHarness& h) {
         HMENU menu = ::GetSystemMenu(h.Dialog(), FALSE);
@@ -85,6 +85,7 @@ TEST(AboutBox, SystemMenuCommandOpensItAndEnterEscapeOrItsCloseBoxCloseIt)
             h.Close();
         }
     });
+    AfxSetMainWnd(nullptr);
 }
 
 TEST(MainWindowLinks, HelpAndCreditLabelsOpenTheProductSite)
@@ -97,8 +98,8 @@ TEST(MainWindowLinks, HelpAndCreditLabelsOpenTheProductSite)
     BookLookupDialog dialog;
     DialogHarness harness;
     harness.Run(dialog, [](DialogHarness& h) {
-        ::SendMessageW(h.Item(1009), WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
-        ::SendMessageW(h.Item(1007), WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
+        ::SendMessageW(h.Item(IDC_HELP_LABEL), WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
+        ::SendMessageW(h.Item(IDC_CREDIT_LABEL), WM_LBUTTONDOWN, 0, MAKELPARAM(1, 1));
         h.Close();
     });
     HyperLinkLabel::SetShellOpenHook(nullptr);

@@ -6,6 +6,7 @@
 #include "app/BookLookupDialog.h"
 #include "framework/WinApp.h"
 #include "lookup/LookupState.h"
+#include "resource.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ TEST(MainWindow, OneSourceOneRowAndUnknownOrEmptyNone)
         ASSERT_TRUE(SearchAndWait(h, dialog, ""));
         EXPECT_EQ(0, h.RowCount());
         EXPECT_EQ(before + 1, ServerRequestCount("/BookSearch.aspx?ISBN="));
-        EXPECT_EQ("", h.Text(1002));
+        EXPECT_EQ("", h.Text(IDC_ISBN_EDIT));
         h.Close();
     });
 }
@@ -82,7 +83,7 @@ TEST(MainWindow, SameIsbnTwiceGivesNoDuplicates)
             ASSERT_TRUE(SearchAndWait(h, dialog, "9787111111111"));
             EXPECT_EQ(2, h.RowCount());
         }
-        EXPECT_EQ("9787111111111", h.Text(1002));
+        EXPECT_EQ("9787111111111", h.Text(IDC_ISBN_EDIT));
         h.Close();
     });
 }
@@ -102,8 +103,8 @@ TEST(MainWindow, LateWorkersOfAnEarlierSearchPublishNothing)
         EXPECT_EQ("9787222222222", h.Cell(0, 0));
         EXPECT_EQ("Red Cover Stories", h.Cell(0, 2));
         ClickRow(h, 0);
-        EXPECT_TRUE(WaitFor([&] { return !h.Text(1003).empty(); }));
-        EXPECT_EQ("A short collection of stories with a red cover.", h.Text(1003));
+        EXPECT_TRUE(WaitFor([&] { return !h.Text(IDC_INTRO_EDIT).empty(); }));
+        EXPECT_EQ("A short collection of stories with a red cover.", h.Text(IDC_INTRO_EDIT));
         h.Close();
     });
 }
@@ -111,14 +112,14 @@ TEST(MainWindow, LateWorkersOfAnEarlierSearchPublishNothing)
 TEST(MainWindow, EnterElsewhereMovesTheFocusAndDoesNotSearch)
 {
     RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
-        h.SetText(1002, "9787111111111");
-        ::SendMessageW(h.Dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(h.Item(1000)), TRUE);
-        ASSERT_EQ(h.Item(1000), h.FocusedWindow());
+        h.SetText(IDC_ISBN_EDIT, "9787111111111");
+        ::SendMessageW(h.Dialog(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(h.Item(IDC_RESULT_LIST)), TRUE);
+        ASSERT_EQ(h.Item(IDC_RESULT_LIST), h.FocusedWindow());
         unsigned started = BookLookupDialogProbe::Lookup(dialog).WorkersStarted();
-        h.PressKey(h.Item(1000), VK_RETURN);
-        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(1001); }));
-        h.PressKey(h.Item(1001), VK_RETURN);
-        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(1003); }));
+        h.PressKey(h.Item(IDC_RESULT_LIST), VK_RETURN);
+        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(IDC_SEARCH_BUTTON); }));
+        h.PressKey(h.Item(IDC_SEARCH_BUTTON), VK_RETURN);
+        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(IDC_INTRO_EDIT); }));
         // A search would have started its workers while the key was handled.
         EXPECT_EQ(started, BookLookupDialogProbe::Lookup(dialog).WorkersStarted());
         EXPECT_EQ(0, h.RowCount());
@@ -132,10 +133,10 @@ TEST(MainWindow, SearchButtonClickSearchesAndADoubleClickSearchesTwice)
     RunMainWindow([](DialogHarness& h, BookLookupDialog& dialog) {
         const std::string search = "/BookSearch.aspx?ISBN=";
         auto press = [&](UINT down) {
-            ::PostMessageW(h.Item(1001), down, MK_LBUTTON, MAKELPARAM(5, 5));
-            ::PostMessageW(h.Item(1001), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+            ::PostMessageW(h.Item(IDC_SEARCH_BUTTON), down, MK_LBUTTON, MAKELPARAM(5, 5));
+            ::PostMessageW(h.Item(IDC_SEARCH_BUTTON), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
         };
-        h.SetText(1002, "9787333333333");
+        h.SetText(IDC_ISBN_EDIT, "9787333333333");
         int before = ServerRequestCount(search);
         press(WM_LBUTTONDOWN);
         EXPECT_TRUE(WaitFor([&] { return ServerRequestCount(search) == before + 1; }));

@@ -3,6 +3,8 @@
 
 #include "AppCopy.h"
 #include "TestServer.h"
+#include "WaitFor.h"
+#include "resource.h"
 
 namespace {
 
@@ -12,12 +14,12 @@ TEST(Shutdown, ClosingWhileBothWorkersWaitOnAStalledServerEndsCleanly)
     HWND dialog = app.WaitForMainWindow();
     ASSERT_NE(nullptr, dialog);
 
-    HWND edit = ::GetDlgItem(dialog, 1002);
+    HWND edit = ::GetDlgItem(dialog, IDC_ISBN_EDIT);
     ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"stall"));
     ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
-    for (int i = 0; i < 100 && (ServerRequestCount("/isbn/stall/") == 0 ||
-                                ServerRequestCount("/BookSearch.aspx?ISBN=stall") == 0); ++i)
-        ::Sleep(50);
+    WaitFor([] {
+        return ServerRequestCount("/isbn/stall/") > 0 && ServerRequestCount("/BookSearch.aspx?ISBN=stall") > 0;
+    });
     ASSERT_EQ(1, ServerRequestCount("/isbn/stall/"));
     ASSERT_EQ(1, ServerRequestCount("/BookSearch.aspx?ISBN=stall"));
 

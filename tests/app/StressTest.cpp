@@ -17,6 +17,7 @@
 #include "MainWindowSupport.h"
 #include "TestServer.h"
 #include "app/BookLookupDialog.h"
+#include "resource.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ private:
     static LRESULT CALLBACK Seen(int code, WPARAM wParam, LPARAM lParam)
     {
         const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (code == HC_ACTION && active && call->hwnd == active->h.Item(1000) && call->message == LVM_SETITEMW) {
+        if (code == HC_ACTION && active && call->hwnd == active->h.Item(IDC_RESULT_LIST) && call->message == LVM_SETITEMW) {
             const auto* item = reinterpret_cast<const LVITEMW*>(call->lParam);
             if ((item->mask & LVIF_PARAM) && item->lParam)
                 active->Check(item->iItem);
@@ -166,7 +167,7 @@ TEST(Stress, ClosingTheWindowInTheMiddleOfTheRunExitsWithZero)
     AppCopy app(QUILL_APP_EXE, L"stress");
     HWND dialog = app.WaitForMainWindow();
     ASSERT_NE(nullptr, dialog);
-    HWND edit = ::GetDlgItem(dialog, 1002);
+    HWND edit = ::GetDlgItem(dialog, IDC_ISBN_EDIT);
     for (int i = 0; i < kSearches / 2; ++i) {
         ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(i % 2 ? L"9787111111111" : L"9787222222222"));
         ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);

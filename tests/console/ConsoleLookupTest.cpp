@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include "ChildProcess.h"
 #include "TestServer.h"
 #include "console/ConsoleOptions.h"
@@ -117,7 +119,10 @@ TEST(ConsoleLookup, BusySourceIsRetriedAndAnUnreachableOneReported)
 
 TEST(ConsoleLookup, EachSourcesStatusAsJsonLinesWithProgress)
 {
+    // The stall gives up after 1.5 to 3 s instead of 10 to 20 s.
+    ::SetEnvironmentVariableW(L"QUILL_STALL_LIMIT_MS", L"1500");
     ChildResult r = Lookup("--format jsonl --progress --jobs 4 9787111111111 stall 9780000000000");
+    ::SetEnvironmentVariableW(L"QUILL_STALL_LIMIT_MS", nullptr);
     EXPECT_EQ(3u, r.exitCode);
     std::string expected[] = {
         "{\"isbn\":\"9787111111111\",\"source\":\"library\",\"status\":\"found\",\"fields\":{\"classification\":",

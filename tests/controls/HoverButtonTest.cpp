@@ -9,6 +9,7 @@
 
 #include "DialogTemplate.h"
 #include "GuiResources.h"
+#include "WaitFor.h"
 #include "controls/ButtonLook.h"
 #include "controls/HoverButton.h"
 #include "framework/Brush.h"
@@ -37,7 +38,7 @@ COLORREF Sys(int index)
 }
 
 // A 32 x 32 opaque icon with the colour of each pixel.
-HICON MakeIcon(const std::function<COLORREF(int x, int y)>& colour)
+IconHandle MakeIcon(const std::function<COLORREF(int x, int y)>& colour)
 {
     DWORD bits[32 * 32];
     for (int i = 0; i < 32 * 32; ++i) {
@@ -54,7 +55,7 @@ HICON MakeIcon(const std::function<COLORREF(int x, int y)>& colour)
         ::PatBlt(dc.GetSafeHandle(), 0, 0, 32, 32, BLACKNESS);
     }
     ICONINFO info{ TRUE, 0, 0, mask, image };
-    return ::CreateIconIndirect(&info);
+    return IconHandle(::CreateIconIndirect(&info));
 }
 
 class ButtonDialog : public CDialog {
@@ -104,7 +105,7 @@ public:
         bitmap.CreateCompatibleBitmap(screen, kWidth, kHeight);
         ::ReleaseDC(nullptr, screen);
         select.emplace(dc, bitmap);
-        DRAWITEMSTRUCT item{ ODT_BUTTON, kSearchId, 0, ODA_DRAWENTIRE, state, button.m_hWnd, dc.GetSafeHandle(),
+        DRAWITEMSTRUCT item{ ODT_BUTTON, kSearchId, 0, ODA_DRAWENTIRE, state, button.GetSafeHwnd(), dc.GetSafeHandle(),
                              { 0, 0, kWidth, kHeight }, 0 };
         button.DrawItem(&item);
     }
@@ -132,8 +133,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dialog.Create());
-        ::SetWindowPos(dialog.m_hWnd, HWND_TOPMOST, 520, 380, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-        button = dialog.search.m_hWnd;
+        ::SetWindowPos(dialog.GetSafeHwnd(), HWND_TOPMOST, 520, 380, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        button = dialog.search.GetSafeHwnd();
     }
     void TearDown() override { dialog.DestroyWindow(); }
 
@@ -161,7 +162,7 @@ protected:
         ::SendMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
         ::SendMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     }
-    HWND Item(int id) const { return ::GetDlgItem(dialog.m_hWnd, id); }
+    HWND Item(int id) const { return ::GetDlgItem(dialog.GetSafeHwnd(), id); }
 
     DialogTemplate dialogTemplate = MakeTemplate();
     ButtonDialog dialog{ dialogTemplate.Get() };
@@ -241,7 +242,7 @@ TEST_F(HoverButtonTest, ClicksReachTheDialogAndCheckBoxModeTogglesAndTakesChecks
 
 TEST_F(HoverButtonTest, FacePerState)
 {
-    dialog.search.SetIcons(MakeIcon([](int, int) { return kRed; }), nullptr);
+    dialog.search.SetIcons(MakeIcon([](int, int) { return kRed; }), IconHandle());
     Face idle(dialog.search, 0);
     EXPECT_EQ(idle.At(0, 0), Sys(COLOR_BTNFACE));
     EXPECT_EQ(idle.At(kWidth - 1, kHeight - 1), Sys(COLOR_BTNFACE));
@@ -275,11 +276,28 @@ TEST_F(HoverButtonTest, FacePerState)
     EXPECT_EQ(light.bottom, dark.bottom + 1);
 }
 
+// The platform tells top-level windows only; the dialog passes it on.
+TEST_F(HoverButtonTest, FaceAndTitleFollowASystemColourChange)
+{
+    const int elements[] = { COLOR_BTNFACE, COLOR_BTNTEXT };
+    const COLORREF before[] = { Sys(COLOR_BTNFACE), Sys(COLOR_BTNTEXT) };
+    const COLORREF changed[] = { RGB(10, 120, 30), RGB(200, 20, 150) };
+    ::SetSysColors(2, elements, changed);
+    ::SendMessageW(dialog.GetSafeHwnd(), WM_SYSCOLORCHANGE, 0, 0);
+    Face face(dialog.search, 0);
+    ::SetSysColors(2, elements, before);
+    ::SendMessageW(dialog.GetSafeHwnd(), WM_SYSCOLORCHANGE, 0, 0);
+    EXPECT_EQ(face.At(0, 0), changed[0]);
+    RECT title = face.Find(changed[1]);
+    EXPECT_GE(title.right, title.left);
+    EXPECT_EQ(Face(dialog.search, 0).At(0, 0), before[0]);
+}
+
 TEST_F(HoverButtonTest, AutoGrayOutIconIsTheGreyOfTheInIconAndShowsUntilHovered)
 {
     const COLORREF colours[] = { kRed, RGB(0, 255, 0), RGB(0x80, 0x40, 0x20), RGB(0, 0, 0) };
     auto quadrant = [&](int x, int y) { return colours[(y / 16) * 2 + x / 16]; };
-    dialog.search.SetIcons(MakeIcon(quadrant), HoverButton::AutoGrayIcon());
+    dialog.search.SetIcons(MakeIcon(quadrant), HoverButton::OutIcon::AutoGray);
     Face out(dialog.search, 0);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(out.At(3 + (i % 2) * 16, 2 + (i / 2) * 16), GrayPixel(colours[i])) << i;
@@ -300,7 +318,7 @@ TEST_F(HoverButtonTest, BitmapShowsTheBackgroundWhereItHasItsTransparentColour)
         dc.FillRect(&left, CBrush(kRed));
         dc.FillRect(&right, CBrush(RGB(0, 255, 0)));
     }
-    ASSERT_EQ(dialog.search.SetBitmaps(bitmap.Detach(), RGB(0, 255, 0), nullptr, 0), 0);
+    ASSERT_EQ(dialog.search.SetBitmaps(std::move(bitmap), RGB(0, 255, 0), CBitmap(), 0), 0);
     // Left of the title, 3 from the edge, (36 - 8) / 2 from the top; the right half is transparent.
     Face face(dialog.search, 0);
     EXPECT_EQ(face.At(3, 14), kRed);
@@ -320,10 +338,7 @@ TEST_F(HoverButtonTest, ClickOpensTheLinkTargetWithTheShell)
     ::CloseHandle(file);
     dialog.search.SetLinkTarget(WideToMultiByte(script).c_str());
     Click(button);
-    bool opened = false;
-    for (int i = 0; i < 500 && !opened; ++i, ::Sleep(20))
-        opened = ::GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES;
-    EXPECT_TRUE(opened);
+    EXPECT_TRUE(WaitFor([&] { return ::GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000));
     EXPECT_EQ(dialog.clicks, 1);
     ::DeleteFileW(marker.c_str());
     ::DeleteFileW(script.c_str());
@@ -373,11 +388,13 @@ TEST_F(HoverButtonTest, DropDownMenuOpensItsFirstSubmenuThroughTheButtonAndTheCo
     Click(button);
     ::KillTimer(nullptr, timer);
     ::UnhookWindowsHookEx(hook);
-    MSG msg;
-    for (int i = 0; i < 250 && dialog.menuCommands == 0; ++i, ::Sleep(20)) {
+    // The command is posted: it arrives through this thread's queue.
+    EXPECT_TRUE(WaitFor([&] {
+        MSG msg;
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
             ::DispatchMessageW(&msg);
-    }
+        return dialog.menuCommands != 0;
+    }));
     EXPECT_EQ(dialog.menuCommands, 1);
     EXPECT_EQ(dialog.clicks, 1);
     EXPECT_GT(traffic.measuredHeight, 0u);

@@ -87,14 +87,14 @@ protected:
     HWND MakeStatic(DWORD style, const wchar_t* text)
     {
         HWND control = ::CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | style, 10, 10, kWidth, kHeight,
-                                         parent.m_hWnd, reinterpret_cast<HMENU>(1009), ::GetModuleHandleW(nullptr),
+                                         parent.GetSafeHwnd(), reinterpret_cast<HMENU>(1009), ::GetModuleHandleW(nullptr),
                                          nullptr);
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), FALSE);
         return control;
     }
     COLORREF Shown() const
     {
-        Canvas canvas(label.m_hWnd);
+        Canvas canvas(label.GetSafeHwnd());
         for (COLORREF color : { kLink, kVisited, kHover })
             if (canvas.Count(color) > 10)
                 return color;
@@ -131,7 +131,7 @@ TEST_F(LinkLabel, PaintsLinkHoverAndVisitedColoursAndOpensItsUrlOnClick)
     }
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], L"https://quillfind.example");
-    EXPECT_EQ(owners[0], parent.m_hWnd);
+    EXPECT_EQ(owners[0], parent.GetSafeHwnd());
 }
 
 TEST_F(LinkLabel, NonTextStaticKeepsTheDefaultColoursAndFont)
@@ -139,24 +139,24 @@ TEST_F(LinkLabel, NonTextStaticKeepsTheDefaultColoursAndFont)
     HyperLinkLabel icon;
     ASSERT_TRUE(icon.SubclassWindow(MakeStatic(SS_ICON, L"")));
     icon.SetLink("x", kLink, kVisited, kHover, TRUE);
-    Canvas(icon.m_hWnd);  // first use of the paint path
+    Canvas(icon.GetSafeHwnd());  // first use of the paint path
     unsigned long gdi = LiveGdiObjects();
-    EXPECT_EQ(Canvas(icon.m_hWnd).At(1, 1), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(Canvas(icon.GetSafeHwnd()).At(1, 1), ::GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(LiveGdiObjects(), gdi);  // no link font made
 }
 
 TEST_F(LinkLabel, UnderlineOffAfterTheFirstPaintLeavesTheTextUnderlined)
 {
-    Canvas first(label.m_hWnd);
+    Canvas first(label.GetSafeHwnd());
     label.SetLink("x", kLink, kVisited, kHover, FALSE);
     // Six narrow letters and the gaps between them: only an underline makes a long run.
-    EXPECT_GT(Canvas(label.m_hWnd).LongestRun(kLink), 30);
+    EXPECT_GT(Canvas(label.GetSafeHwnd()).LongestRun(kLink), 30);
 }
 
 TEST_F(LinkLabel, CaptureTakenByAnotherWindowEndsHoverAndTheNextEntryHoversAgain)
 {
     label.SendMessage(WM_MOUSEMOVE, 0, kInside);
-    ASSERT_EQ(::GetCapture(), label.m_hWnd);
+    ASSERT_EQ(::GetCapture(), label.GetSafeHwnd());
     CWnd other;
     ASSERT_TRUE(other.CreateEx(0, nullptr, L"browser", WS_OVERLAPPEDWINDOW, { 0, 0, 100, 100 }, nullptr, 0));
     other.SetCapture();
@@ -164,9 +164,19 @@ TEST_F(LinkLabel, CaptureTakenByAnotherWindowEndsHoverAndTheNextEntryHoversAgain
     ::ReleaseCapture();
 
     label.SendMessage(WM_MOUSEMOVE, 0, kInside);
-    EXPECT_EQ(::GetCapture(), label.m_hWnd);
+    EXPECT_EQ(::GetCapture(), label.GetSafeHwnd());
     EXPECT_EQ(Shown(), kHover);
     label.SendMessage(WM_MOUSEMOVE, 0, kOutside);
+}
+
+TEST_F(LinkLabel, CaptureIsReleasedWhenThePointerLeaves)
+{
+    label.SendMessage(WM_MOUSEMOVE, 0, kInside);
+    ASSERT_EQ(::GetCapture(), label.GetSafeHwnd());
+    label.SendMessage(WM_MOUSEMOVE, 0, kInside);
+    EXPECT_EQ(::GetCapture(), label.GetSafeHwnd());
+    label.SendMessage(WM_MOUSEMOVE, 0, kOutside);
+    EXPECT_EQ(::GetCapture(), nullptr);
 }
 
 TEST_F(LinkLabel, HandCursorOverTheEmptyMarginToo)
@@ -174,7 +184,7 @@ TEST_F(LinkLabel, HandCursorOverTheEmptyMarginToo)
     POINT margin{ kWidth - 2, kHeight - 2 };  // right of and below the short text
     label.ClientToScreen(&margin);
     EXPECT_EQ(label.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(margin.x, margin.y)), HTCLIENT);
-    EXPECT_TRUE(label.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(label.m_hWnd),
+    EXPECT_TRUE(label.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(label.GetSafeHwnd()),
                                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE)));
     HCURSOR hand = ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(HyperLinkLabel::kHandCursorId));
     ASSERT_NE(hand, nullptr);
@@ -200,9 +210,9 @@ TEST_F(LinkLabel, TwoHundredHoversLeaveNoGdiOrUserObjects)
 {
     auto cycle = [this] {
         label.SendMessage(WM_MOUSEMOVE, 0, kInside);
-        Canvas hovered(label.m_hWnd);
+        Canvas hovered(label.GetSafeHwnd());
         label.SendMessage(WM_MOUSEMOVE, 0, kOutside);
-        Canvas left(label.m_hWnd);
+        Canvas left(label.GetSafeHwnd());
     };
     cycle();  // the link font is made once
     unsigned long gdi = LiveGdiObjects(), windows = LiveWindows();

@@ -30,7 +30,7 @@ protected:
 TEST_F(Controls, ListTextRoundTripsThroughCodePage936)
 {
     CListCtrl list;
-    ASSERT_TRUE(list.CreateEx(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, { 0, 0, 300, 200 }, parent.m_hWnd, 1000));
+    ASSERT_TRUE(list.CreateEx(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, { 0, 0, 300, 200 }, parent.GetSafeHwnd(), 1000));
     const std::string title = WideToMultiByte(L"书名");
     const std::string longText = WideToMultiByte(std::wstring(200, L'图'));
     EXPECT_EQ(list.InsertColumn(0, title, LVCFMT_LEFT, 150), 0);
@@ -54,7 +54,7 @@ TEST_F(Controls, ListTextRoundTripsThroughCodePage936)
 TEST_F(Controls, ToolTipRegistersWholeControlTools)
 {
     CWnd child;
-    ASSERT_TRUE(child.CreateEx(0, L"EDIT", L"", WS_CHILD, { 0, 0, 50, 20 }, parent.m_hWnd, 1002));
+    ASSERT_TRUE(child.CreateEx(0, L"EDIT", L"", WS_CHILD, { 0, 0, 50, 20 }, parent.GetSafeHwnd(), 1002));
     CToolTipCtrl tips;
     ASSERT_TRUE(tips.Create(&parent));
     tips.Activate(TRUE);
@@ -64,8 +64,8 @@ TEST_F(Controls, ToolTipRegistersWholeControlTools)
     wchar_t text[64] = {};
     TOOLINFOW info{};
     info.cbSize = TTTOOLINFOW_V2_SIZE;
-    info.hwnd = parent.m_hWnd;
-    info.uId = reinterpret_cast<UINT_PTR>(child.m_hWnd);
+    info.hwnd = parent.GetSafeHwnd();
+    info.uId = reinterpret_cast<UINT_PTR>(child.GetSafeHwnd());
     info.lpszText = text;
     tips.SendMessage(TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&info));
     EXPECT_EQ(std::wstring(text), L"在线帮助");

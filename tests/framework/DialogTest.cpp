@@ -61,13 +61,13 @@ protected:
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
-        HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+        HWND owner = ::GetWindow(GetSafeHwnd(), GW_OWNER);
         ownerEnabledWhileModal = owner ? ::IsWindowEnabled(owner) : TRUE;
-        ::SetTimer(m_hWnd, kSafetyTimer, 5000, nullptr);
+        ::SetTimer(GetSafeHwnd(), kSafetyTimer, 5000, nullptr);
         if (!typedIsbn.empty())
             ::SetWindowTextW(GetDlgItem(kIsbnId), typedIsbn.c_str());
         for (const MSG& msg : toPost)
-            ::PostMessageW(msg.message == WM_KEYDOWN ? GetDlgItem(kIsbnId) : m_hWnd, msg.message, msg.wParam,
+            ::PostMessageW(msg.message == WM_KEYDOWN ? GetDlgItem(kIsbnId) : GetSafeHwnd(), msg.message, msg.wParam,
                            msg.lParam);
         return TRUE;
     }
@@ -115,7 +115,7 @@ TEST(Dialog, DataExchangeKeepsCodePage936InMembers)
     TestDialog dialog(t.Get());
     dialog.isbnText = WideToMultiByte(L"图书信息查询");
     ASSERT_TRUE(dialog.Create());
-    EXPECT_EQ(dialog.introBox.m_hWnd, dialog.GetDlgItem(kIntroId));  // subclassed by the first exchange
+    EXPECT_EQ(dialog.introBox.GetSafeHwnd(), dialog.GetDlgItem(kIntroId));  // subclassed by the first exchange
     EXPECT_EQ(CWnd::FromHandlePermanent(dialog.GetDlgItem(kIntroId)), &dialog.introBox);
 
     wchar_t shown[64];
@@ -125,7 +125,7 @@ TEST(Dialog, DataExchangeKeepsCodePage936InMembers)
     ::SetWindowTextW(dialog.GetDlgItem(kIntroId), L"中文简介");
     EXPECT_TRUE(dialog.UpdateData(TRUE));
     EXPECT_EQ(dialog.introText, std::string("\xD6\xD0\xCE\xC4\xBC\xF2\xBD\xE9"));  // GBK bytes
-    EXPECT_EQ(dialog.introBox.m_hWnd, dialog.GetDlgItem(kIntroId));
+    EXPECT_EQ(dialog.introBox.GetSafeHwnd(), dialog.GetDlgItem(kIntroId));
 }
 
 TEST(Dialog, ExchangeWithMissingControlFails)
@@ -146,7 +146,7 @@ TEST(Dialog, PreTranslateMessageRunsBeforeIsDialogMessage)
     ASSERT_EQ(dialog.keyDowns.size(), 1u);
     EXPECT_EQ(dialog.keyDowns[0].wParam, static_cast<WPARAM>(VK_ESCAPE));
     EXPECT_NE(dialog.keyDowns[0].hwnd, nullptr);  // addressed to the control, seen by the dialog
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
+    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr);
 }
 
 TEST(Dialog, EscapeCancels)
@@ -179,5 +179,5 @@ TEST(Dialog, CloseCancelsAndOwnerIsDisabledMeanwhile)
     dialog.toPost = { close };  // the cancel command it brings is posted behind
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_FALSE(dialog.ownerEnabledWhileModal);
-    EXPECT_TRUE(::IsWindowEnabled(owner.m_hWnd));
+    EXPECT_TRUE(::IsWindowEnabled(owner.GetSafeHwnd()));
 }

@@ -1,3 +1,5 @@
+#include <type_traits>
+
 #include <gtest/gtest.h>
 
 #include "framework/Menu.h"
@@ -40,6 +42,11 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR, DWORD)
 }
 
 }  // namespace
+
+// Registered for its handle, a menu object is handed on by Detach and
+// Attach only: a move through CMenu would leave a derived menu's drawing
+// behind.
+static_assert(!std::is_move_constructible_v<CMenu> && !std::is_move_assignable_v<CMenu>);
 
 TEST_F(MenuOwner, HandleMapFollowsOwnership)
 {

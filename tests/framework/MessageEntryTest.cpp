@@ -23,7 +23,7 @@ protected:
     void OnMouseLeave() { Put("leave"); }
     BOOL OnSetCursor(WndView wnd, UINT hitTest, UINT message)
     {
-        Put("cursor " + Num(wnd.GetSafeHwnd() == m_hWnd) + " " + Num(hitTest) + " " + Num(message));
+        Put("cursor " + Num(wnd.GetSafeHwnd() == GetSafeHwnd()) + " " + Num(hitTest) + " " + Num(message));
         return TRUE;
     }
     void OnCaptureChanged(WndView gaining) { Put("capture " + Num(reinterpret_cast<LONG_PTR>(gaining.GetSafeHwnd()))); }
@@ -92,7 +92,8 @@ TEST(MessageEntries, HandlersGetTheMessageParametersTypedAndReturnTheirResult)
 {
     Recorder wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_OVERLAPPEDWINDOW, { 0, 0, 100, 100 }, nullptr, 0));
-    MEASUREITEMSTRUCT item{ ODT_MENU };
+    MEASUREITEMSTRUCT item{};
+    item.CtlType = ODT_MENU;
     struct Case {
         UINT message;
         WPARAM wParam;
@@ -103,7 +104,7 @@ TEST(MessageEntries, HandlersGetTheMessageParametersTypedAndReturnTheirResult)
         { WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 7), "move 1 -3,7", 0 },
         { WM_LBUTTONDOWN, 0, MAKELPARAM(4, -2), "down 0 4,-2", 0 },
         { WM_MOUSELEAVE, 0, 0, "leave", 0 },
-        { WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd.m_hWnd), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), "cursor 1 1 512", TRUE },
+        { WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd.GetSafeHwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), "cursor 1 1 512", TRUE },
         { WM_CAPTURECHANGED, 0, 0x1234, "capture 4660", 0 },
         { WM_ERASEBKGND, 0x5678, 0, "erase 22136", TRUE },
         { WM_ENABLE, FALSE, 0, "enable 0", 0 },

@@ -109,14 +109,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, { 0, 0, 300, 200 }, nullptr, 0));
-        ASSERT_TRUE(child.CreateEx(0, nullptr, L"", WS_CHILD, { 0, 0, 50, 20 }, parent.m_hWnd, kChildId));
-        ASSERT_TRUE(button.CreateEx(0, L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, { 0, 30, 50, 50 }, parent.m_hWnd,
+        ASSERT_TRUE(child.CreateEx(0, nullptr, L"", WS_CHILD, { 0, 0, 50, 20 }, parent.GetSafeHwnd(), kChildId));
+        ASSERT_TRUE(button.CreateEx(0, L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, { 0, 30, 50, 50 }, parent.GetSafeHwnd(),
                                     kButtonId));
-        plain = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 60, 0, 50, 20, parent.m_hWnd,
+        plain = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 60, 0, 50, 20, parent.GetSafeHwnd(),
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kPlainChildId)),
                                   ::GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(plain, nullptr);
-        ASSERT_TRUE(passing.CreateEx(0, nullptr, L"", WS_CHILD, { 0, 60, 50, 20 }, parent.m_hWnd, kPassingChildId));
+        ASSERT_TRUE(passing.CreateEx(0, nullptr, L"", WS_CHILD, { 0, 60, 50, 20 }, parent.GetSafeHwnd(), kPassingChildId));
     }
     void TearDown() override { parent.DestroyWindow(); }
 
@@ -141,20 +141,20 @@ protected:
 
 TEST_F(Reflection, ChildHandlesItsNotificationAndParentDoesNotSeeIt)
 {
-    EXPECT_EQ(Notify(child.m_hWnd, kChildId, NM_CLICK), 7);
+    EXPECT_EQ(Notify(child.GetSafeHwnd(), kChildId, NM_CLICK), 7);
     EXPECT_EQ(child.clicks, 1);
     EXPECT_EQ(parent.clicks, 0);
 }
 
 TEST_F(Reflection, UnhandledNotificationReachesParent)
 {
-    EXPECT_EQ(Notify(child.m_hWnd, kChildId, NM_RCLICK), 9);
+    EXPECT_EQ(Notify(child.GetSafeHwnd(), kChildId, NM_RCLICK), 9);
     EXPECT_EQ(parent.rightClicks, 1);
 }
 
 TEST_F(Reflection, CommandFromOwnControlIsReflected)
 {
-    Command(child.m_hWnd, kChildId);
+    Command(child.GetSafeHwnd(), kChildId);
     EXPECT_EQ(child.commands, 1);
     EXPECT_EQ(parent.childCommands, 0);
 }
@@ -170,21 +170,21 @@ TEST_F(Reflection, DrawItemIsReflectedToOwnerDrawnControl)
     DRAWITEMSTRUCT item{};
     item.CtlType = ODT_BUTTON;
     item.CtlID = kButtonId;
-    item.hwndItem = button.m_hWnd;
+    item.hwndItem = button.GetSafeHwnd();
     EXPECT_EQ(parent.SendMessage(WM_DRAWITEM, kButtonId, reinterpret_cast<LPARAM>(&item)), TRUE);
     EXPECT_EQ(button.drawnId, kButtonId);
 }
 
 TEST_F(Reflection, ExtendedReflectionLetsTheParentSeeWhatTheChildPassesOn)
 {
-    Command(passing.m_hWnd, kPassingChildId);
-    Notify(passing.m_hWnd, kPassingChildId, NM_DBLCLK);
+    Command(passing.GetSafeHwnd(), kPassingChildId);
+    Notify(passing.GetSafeHwnd(), kPassingChildId, NM_DBLCLK);
     EXPECT_EQ(passing.clicks + passing.doubleClicks, 2);
     EXPECT_EQ(parent.passingCommands + parent.passingNotifications, 2);
 
     passing.keep = TRUE;
-    Command(passing.m_hWnd, kPassingChildId);
-    Notify(passing.m_hWnd, kPassingChildId, NM_DBLCLK);
+    Command(passing.GetSafeHwnd(), kPassingChildId);
+    Notify(passing.GetSafeHwnd(), kPassingChildId, NM_DBLCLK);
     EXPECT_EQ(passing.clicks + passing.doubleClicks, 4);
     EXPECT_EQ(parent.passingCommands + parent.passingNotifications, 2);
 }

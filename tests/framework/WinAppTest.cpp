@@ -5,6 +5,7 @@
 
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
+#include "framework/ModuleState.h"
 #include "framework/WinApp.h"
 #include "framework/Wnd.h"
 
@@ -87,7 +88,6 @@ TEST(WinApp, TitleIsExecutableBaseName)
     {
         TestApp app;
         EXPECT_EQ(AfxGetApp(), &app);
-        EXPECT_EQ(app.GetAppName(), kProgramName);
         EXPECT_EQ(AfxGetAppName(), kProgramName);
     }
     EXPECT_EQ(AfxGetApp(), nullptr);

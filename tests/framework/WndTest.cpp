@@ -1,4 +1,5 @@
 #include <stdexcept>
+#include <type_traits>
 
 #include <gtest/gtest.h>
 
@@ -61,11 +62,14 @@ const RECT kRect{ 0, 0, 200, 100 };
 
 } // namespace
 
+// Only CWnd sets a window object's handle: a view is never assigned over.
+static_assert(!std::is_copy_assignable_v<WndView> && !std::is_move_assignable_v<CWnd>);
+
 TEST(Wnd, CreatedWindowIsMappedDispatchedAndReleasedAtNcDestroy)
 {
     TestWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"test", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
-    HWND hwnd = wnd.m_hWnd;
+    HWND hwnd = wnd.GetSafeHwnd();
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), &wnd);
     EXPECT_EQ(wnd.preSubclassCount, 1);
     EXPECT_EQ(wnd.SendMessage(WM_ANSWER, 1), 43);      // derived entry wins
@@ -74,7 +78,7 @@ TEST(Wnd, CreatedWindowIsMappedDispatchedAndReleasedAtNcDestroy)
 
     EXPECT_TRUE(wnd.DestroyWindow());
     EXPECT_EQ(wnd.destroyCount, 1);
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(wnd.GetSafeHwnd(), nullptr);
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);
     EXPECT_FALSE(::IsWindow(hwnd));
 }
@@ -88,7 +92,7 @@ TEST(Wnd, ExceptionInHandlerStopsAtThunk)
     EXPECT_EQ(std::vector<std::string>{"window procedure, message 0x8001: handler failure\n"}, trace.Lines());
     EXPECT_EQ(wnd.SendMessage(WM_ANSWER, 2), 44);
     // Default() after a nested handler threw still forwards the outer message.
-    ::SetWindowTextW(wnd.m_hWnd, L"after");
+    ::SetWindowTextW(wnd.GetSafeHwnd(), L"after");
     EXPECT_EQ(wnd.GetWindowText(), std::string("after"));
 }
 
@@ -126,7 +130,7 @@ TEST(Wnd, DestructorDestroysItsWindow)
     {
         TestWnd wnd;
         ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_OVERLAPPEDWINDOW, kRect, nullptr, 0));
-        hwnd = wnd.m_hWnd;
+        hwnd = wnd.GetSafeHwnd();
     }
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), nullptr);

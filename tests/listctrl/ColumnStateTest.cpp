@@ -68,7 +68,7 @@ protected:
     {
         std::vector<int> widths;
         for (int column = 0; column < Header_GetItemCount(Header()); ++column)
-            widths.push_back(ListView_GetColumnWidth(list.m_hWnd, column));
+            widths.push_back(ListView_GetColumnWidth(list.GetSafeHwnd(), column));
         return widths;
     }
 
@@ -77,7 +77,7 @@ protected:
     bool LoadRepaintsHeader()
     {
         parent.ShowWindow(SW_SHOWNA);
-        ::UpdateWindow(parent.m_hWnd);
+        ::UpdateWindow(parent.GetSafeHwnd());
         ::ValidateRect(Header(), nullptr);
         list.LoadColumnState();
         return ::GetUpdateRect(Header(), nullptr, FALSE) != FALSE;
@@ -156,7 +156,7 @@ TEST_F(ColumnStateTest, ShortBlockKeepsTheWidthsReadSoFar)
     StoreEntry(BlockHex({ 11 }));  // the count alone
     list.LoadColumnState();
     EXPECT_EQ(Widths(), expected);
-    EXPECT_TRUE(::IsWindow(list.m_hWnd));
+    EXPECT_TRUE(::IsWindow(list.GetSafeHwnd()));
 }
 
 TEST_F(ColumnStateTest, ZeroWidthHidesTheColumnButKeepsIt)

@@ -14,7 +14,7 @@ void SortingListFixture::SetUp()
     AfxInitCommonControls();
     ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, { 0, 0, 800, 400 }, nullptr, 0));
     HWND hwnd = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 780, 300,
-                                  parent.m_hWnd, reinterpret_cast<HMENU>(1000), ::GetModuleHandleW(nullptr),
+                                  parent.GetSafeHwnd(), reinterpret_cast<HMENU>(1000), ::GetModuleHandleW(nullptr),
                                   nullptr);
     ASSERT_NE(hwnd, nullptr);
     ASSERT_TRUE(list.SubclassWindow(hwnd));

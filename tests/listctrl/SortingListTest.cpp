@@ -36,7 +36,7 @@ protected:
             column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
             column.pszText = text;
             column.cchTextMax = 64;
-            ListView_GetColumn(list.m_hWnd, i, &column);
+            ListView_GetColumn(list.GetSafeHwnd(), i, &column);
             columns.push_back({ text, column.cx, column.fmt & LVCFMT_JUSTIFYMASK });
         }
         return columns;
@@ -63,8 +63,8 @@ protected:
 
 TEST_F(SortingListTest, SubclassesItsHeader)
 {
-    EXPECT_NE(list.sortHeader.m_hWnd, nullptr);
-    EXPECT_EQ(list.sortHeader.m_hWnd, list.GetHeaderCtrl());
+    EXPECT_NE(list.sortHeader.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(list.sortHeader.GetSafeHwnd(), list.GetHeaderCtrl());
     EXPECT_EQ(CWnd::FromHandlePermanent(list.GetHeaderCtrl()), &list.sortHeader);
 }
 
@@ -154,13 +154,16 @@ TEST_F(SortingListTest, AddRowTreatsMissingTextsAsEmpty)
     EXPECT_EQ(list.GetColumnText(0, 2), std::string());
 }
 
-TEST_F(SortingListTest, DeleteAllRowsFreesEveryRow)
+// Whichever way a row goes, its data goes with it.
+TEST_F(SortingListTest, DeletedRowsAreFreed)
 {
     list.DeleteAllRows();  // empty list: nothing to free
     ASSERT_TRUE(list.CreateColumns("a,10;b,10"));
     for (int i = 0; i < 5; ++i)
         list.AddRow(Row(L"r", 2));
     EXPECT_EQ(RowData::LiveCount(), 5);
+    list.SendMessage(LVM_DELETEITEM, 1);
+    EXPECT_EQ(RowData::LiveCount(), 4);
     list.DeleteAllRows();
     EXPECT_EQ(RowData::LiveCount(), 0);
     EXPECT_EQ(list.GetItemCount(), 0);
@@ -183,8 +186,8 @@ TEST_F(SortingListTest, DestroyingTheWindowFreesEveryRow)
         list.AddRow(Row(L"r", 2));
     parent.DestroyWindow();
     EXPECT_EQ(RowData::LiveCount(), 0);
-    EXPECT_EQ(list.m_hWnd, nullptr);
-    EXPECT_EQ(list.sortHeader.m_hWnd, nullptr);
+    EXPECT_EQ(list.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(list.sortHeader.GetSafeHwnd(), nullptr);
 }
 
 TEST_F(SortingListTest, HeadingClicksToggleDirection)

@@ -61,8 +61,9 @@ TEST(SruSource, HostileBrokenAndOddAnswersNeverFillARow)
         EXPECT_EQ(c.failure, outcome.failure) << c.name;
         EXPECT_EQ(c.title, Utf8(outcome.values[kTitle])) << c.name;
         EXPECT_EQ(c.status == SourceStatus::Found, outcome.record != nullptr) << c.name;
-        if (c.status != SourceStatus::Found)
+        if (c.status != SourceStatus::Found) {
             EXPECT_EQ(ResultFields(), outcome.values) << c.name;
+        }
     }
     EXPECT_EQ(0, ServerRequestCount("/sru/secret"));
     EXPECT_EQ("unreachable", Ask(DeadServerBase() + "/marc21", "9787111111111").failure);

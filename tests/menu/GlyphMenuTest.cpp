@@ -155,6 +155,25 @@ TEST_F(PopupMenu, CallersSubmenuOutlivesTheParent)
     EXPECT_FALSE(GlyphMenu::IsGlyphMenu(&child));
 }
 
+// A plain popup, appended or adopted by a resync, goes with the menu as the
+// platform's menus do; one a menu object owns stays that object's.
+TEST_F(PopupMenu, PlainPopupsGoWithTheMenu)
+{
+    HMENU appended = ::CreatePopupMenu();
+    menu.AppendItem(L"Appended", MF_POPUP, reinterpret_cast<UINT_PTR>(appended));
+    HMENU adopted = ::CreatePopupMenu();
+    ::InsertMenuW(menu.GetSafeHandle(), 0, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(adopted), L"Adopted");
+    menu.ResyncRecords();
+    CMenu owned;
+    ASSERT_TRUE(owned.CreatePopupMenu());
+    menu.AppendItem(L"Owned", MF_POPUP, reinterpret_cast<UINT_PTR>(owned.GetSafeHandle()));
+
+    menu.Destroy();
+    EXPECT_FALSE(::IsMenu(appended));
+    EXPECT_FALSE(::IsMenu(adopted));
+    EXPECT_TRUE(::IsMenu(owned.GetSafeHandle()));
+}
+
 TEST(TemplateLoading, NestedPopupsBecomeGlyphMenus)
 {
     GlyphMenu menu;
@@ -191,6 +210,30 @@ TEST(TemplateLoading, NestedPopupsBecomeGlyphMenus)
     EXPECT_FALSE(::IsMenu(recentHandle));
     EXPECT_FALSE(GlyphMenu::IsGlyphMenu(recentHandle));
     EXPECT_TRUE(GlyphMenu::registeredPopups.empty());
+}
+
+// Shared check images are the caller's: every level of the loaded tree
+// draws with them and none deletes them.
+TEST(TemplateLoading, EveryLevelSharesTheCallersCheckImages)
+{
+    CImageList checks;
+    ASSERT_TRUE(checks.Create(16, 15, ILC_COLORDDB | ILC_MASK, 2, 1));
+    GlyphMenu menu;
+    menu.checkImages = &checks;
+    menu.checkImagesShared = true;
+    menu.checkNormalId = 5;
+    menu.checkSelectedId = 6;
+    ASSERT_TRUE(menu.LoadMenu(IDM_NESTED));
+    GlyphMenu* file = GlyphAt(menu.GetSafeHandle(), 0);
+    ASSERT_NE(nullptr, file);
+    for (GlyphMenu* level : {&menu, file, GlyphAt(file->GetSafeHandle(), 3), GlyphAt(menu.GetSafeHandle(), 1)}) {
+        ASSERT_NE(nullptr, level);
+        EXPECT_EQ(&checks, level->checkImages);
+        EXPECT_TRUE(level->checkImagesShared);
+        EXPECT_EQ(5, level->checkNormalId);
+        EXPECT_EQ(6, level->checkSelectedId);
+    }
+    menu.Destroy();
 }
 
 // One load serves both: the column lines up, and malformed templates leave it.
@@ -246,6 +289,19 @@ TEST_F(PopupMenu, FlatLookKeepsOneGroupOfThreePerCommand)
     EXPECT_EQ(RGB(76, 76, 76), ImagePixel(GlyphMenu::sharedGlyphList, index + 1, 2, 5));
     EXPECT_EQ(::GetSysColor(COLOR_BTNSHADOW), ImagePixel(GlyphMenu::sharedGlyphList, index + 2, 2, 5));
     EXPECT_FALSE(GlyphMenu::HasGlyphVariants(static_cast<int>(GlyphMenu::sharedGlyphIds.size()) - 2));
+}
+
+// 32754 is a system bitmap's number (OBM_CLOSE), no resource of this program.
+TEST_F(PopupMenu, MissingGlyphBitmapGivesNoGlyph)
+{
+    const int systemBitmap = 32754;
+    CImageList strip;
+    ASSERT_TRUE(strip.Create(16, 15, ILC_COLORDDB | ILC_MASK, 1, 1));
+    EXPECT_FALSE(menu.AddGlyphFromSource(strip, systemBitmap));
+    EXPECT_EQ(0, strip.GetImageCount());
+    menu.AppendItem(L"Close", 0, 77, systemBitmap);
+    EXPECT_EQ(-1, menu.items[0]->sharedGlyphIndex);
+    EXPECT_EQ(-1, GlyphMenu::FindSharedGlyph(77));
 }
 
 TEST(Glyphs, OnlySixteenColourBitmapsTakeSystemColours)

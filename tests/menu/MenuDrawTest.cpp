@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -290,6 +291,40 @@ TEST_F(MenuDraw, FlatGrayedItem)
     EXPECT_EQ(0u, tall.At(100, 29));
     EXPECT_EQ(Sys(COLOR_WINDOW), tall.At(100, 31));
     EXPECT_EQ(Sys(COLOR_BTNFACE), tall.At(5, 51));
+}
+
+// The buffer of a grayed item draws in the menu font, whatever font the
+// item's context holds.
+TEST_F(MenuDraw, FlatGrayedItemMakesTheMenuFont)
+{
+    UseLook(kLunaTheme);
+    auto drawWith = [this](HFONT font) {
+        Canvas target(160, 22);
+        HGDIOBJ old = ::SelectObject(target.dc, font);
+        DRAWITEMSTRUCT item = Item(kText, ODS_GRAYED, 22);
+        item.hDC = target.dc;
+        menu.DrawItem(&item);
+        ::SelectObject(target.dc, old);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 22; ++y)
+            for (int x = 0; x < 160; ++x)
+                pixels.push_back(target.At(x, y));
+        return pixels;
+    };
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    HFONT menuFont = ::CreateFontIndirectW(&metrics.lfMenuFont);
+    LOGFONTW large = metrics.lfMenuFont;
+    large.lfHeight = -20;
+    large.lfWeight = FW_BOLD;
+    HFONT other = ::CreateFontIndirectW(&large);
+    const std::vector<COLORREF> expected = drawWith(menuFont);
+    const auto grey = std::count(expected.begin(), expected.end(), Sys(COLOR_GRAYTEXT));
+    EXPECT_GT(grey, 10);
+    EXPECT_EQ(expected, drawWith(other));
+    ::DeleteObject(other);
+    ::DeleteObject(menuFont);
 }
 
 TEST_F(MenuDraw, GdiObjectsUnchangedOverManyDraws)

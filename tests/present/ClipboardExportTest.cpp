@@ -8,16 +8,16 @@
 #include "app/BookLookupDialog.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
-#include "framework/WinApp.h"
+#include "framework/ModuleState.h"
 #include "present/Clipboard.h"
+#include "resource.h"
 
 namespace {
 
-const UINT kCopyCommand = 10001;
 
 void Copy(DialogHarness& h)
 {
-    ::SendMessageW(h.Dialog(), WM_COMMAND, kCopyCommand, 0);
+    ::SendMessageW(h.Dialog(), WM_COMMAND, ID_COPY_ROW, 0);
 }
 
 // Another program's window keeps the clipboard open while it lives.

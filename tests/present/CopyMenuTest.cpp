@@ -2,10 +2,10 @@
 
 #include "MainWindowSupport.h"
 #include "app/BookLookupDialog.h"
+#include "resource.h"
 
 namespace {
 
-const UINT kCopyCommand = 10001;
 
 // The popup menu that TrackPopupMenu shows, once it is on screen.
 HWND WaitForOpenMenu()
@@ -52,7 +52,7 @@ TEST(CopyMenu, RightClickOffersCopyBesideThePointerAndChoosingItCopiesTheRow)
         ASSERT_TRUE(menu);
         HMENU items = reinterpret_cast<HMENU>(::SendMessageW(menu, MN_GETHMENU, 0, 0));
         EXPECT_EQ(1, ::GetMenuItemCount(items));
-        EXPECT_EQ(kCopyCommand, ::GetMenuItemID(items, 0));
+        EXPECT_EQ(ID_COPY_ROW, ::GetMenuItemID(items, 0));
         EXPECT_EQ(L"复制", ItemText(items, 0));
         RECT placed{};
         ::GetWindowRect(menu, &placed);
@@ -76,8 +76,8 @@ TEST(CopyMenu, OpensWithoutSelectionAndChoosingItNamesTheMissingRow)
         PutClipboardSentinel(L"sentinel");
         POINT below = RowPoint(h, 0);
         below.y += 25;
-        ::PostMessageW(h.Item(1000), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(below.x, below.y));
-        ::PostMessageW(h.Item(1000), WM_RBUTTONUP, 0, MAKELPARAM(below.x, below.y));
+        ::PostMessageW(h.Item(IDC_RESULT_LIST), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(below.x, below.y));
+        ::PostMessageW(h.Item(IDC_RESULT_LIST), WM_RBUTTONUP, 0, MAKELPARAM(below.x, below.y));
         HWND menu = WaitForOpenMenu();
         ASSERT_TRUE(menu);
         ChooseFirstItem(menu);

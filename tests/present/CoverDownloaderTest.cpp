@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "MainWindowSupport.h"
 #include "TestServer.h"
+#include "WaitFor.h"
 #include "present/CoverDownloader.h"
 
 namespace {
@@ -28,18 +28,16 @@ public:
     const HWND hwnd;
 };
 
-// Everything accepted within ms.
-std::vector<std::unique_ptr<CoverDownload>> Accepted(CoverDownloader& downloader, const TargetWindow& target,
-                                                     int ms)
+// Everything accepted once count downloads have ended.
+std::vector<std::unique_ptr<CoverDownload>> AcceptedAfter(unsigned count, CoverDownloader& downloader,
+                                                          const TargetWindow& target)
 {
+    EXPECT_TRUE(WaitFor([&] { return downloader.DownloadsEnded() == count; }));
     std::vector<std::unique_ptr<CoverDownload>> accepted;
-    for (int waited = 0; waited < ms; waited += 20) {
-        MSG msg;
-        while (::PeekMessageW(&msg, target.hwnd, kDownloaded, kDownloaded, PM_REMOVE))
-            if (auto download = downloader.Accept(msg.lParam))
-                accepted.push_back(std::move(download));
-        ::Sleep(20);
-    }
+    MSG msg;
+    while (::PeekMessageW(&msg, target.hwnd, kDownloaded, kDownloaded, PM_REMOVE))
+        if (auto download = downloader.Accept(msg.lParam))
+            accepted.push_back(std::move(download));
     return accepted;
 }
 
@@ -49,7 +47,7 @@ TEST(CoverDownloader, OnlyTheLatestRequestIsAccepted)
     CoverDownloader downloader(target.hwnd, kDownloaded);
     downloader.Request(TestServerBase() + "/lpic/red.jpg");
     downloader.Request(TestServerBase() + "/lpic/solid.jpg");
-    auto accepted = Accepted(downloader, target, 1500);
+    auto accepted = AcceptedAfter(2, downloader, target);
     ASSERT_EQ(1u, accepted.size());
     EXPECT_EQ(TestServerBase() + "/lpic/solid.jpg", accepted[0]->url);
     EXPECT_EQ("\xFF\xD8", accepted[0]->bytes.substr(0, 2));
@@ -61,7 +59,7 @@ TEST(CoverDownloader, DroppedRequestIsNotAccepted)
     CoverDownloader downloader(target.hwnd, kDownloaded);
     downloader.Request(TestServerBase() + "/lpic/red.jpg");
     downloader.DropPending();
-    EXPECT_TRUE(Accepted(downloader, target, 800).empty());
+    EXPECT_TRUE(AcceptedAfter(1, downloader, target).empty());
 }
 
 TEST(CoverDownloader, DisconnectEmptiesTheQueueAndStopsDelivery)
@@ -73,10 +71,9 @@ TEST(CoverDownloader, DisconnectEmptiesTheQueueAndStopsDelivery)
     downloader.Disconnect();
     EXPECT_FALSE(target.Queued());
 
-    int before = ServerRequestCount("/lpic/red.jpg");
     downloader.Request(TestServerBase() + "/lpic/red.jpg");
-    ASSERT_TRUE(WaitFor([&] { return ServerRequestCount("/lpic/red.jpg") > before; }));
-    EXPECT_FALSE(WaitFor([&] { return target.Queued(); }, 800));
+    ASSERT_TRUE(WaitFor([&] { return downloader.DownloadsEnded() == 2; }));
+    EXPECT_FALSE(target.Queued());
 }
 
 }

@@ -4,6 +4,7 @@
 #include "TestServer.h"
 #include "app/BookLookupDialog.h"
 #include "present/CoverFrame.h"
+#include "resource.h"
 
 namespace {
 
@@ -22,11 +23,11 @@ void ShowBlueCover(DialogHarness& h, BookLookupDialog& dialog, int row)
     ASSERT_TRUE(WaitFor([&] { return IsBlue(FrameCentre(h)); })) << std::hex << FrameCentre(h);
 }
 
-// Every cover download asked for so far has ended and been handled.
+// Every cover download asked for so far has ended and its message, if any, been handled.
 bool CoversSettled(DialogHarness& h, BookLookupDialog& dialog)
 {
     CoverFrame& cover = BookLookupDialogProbe::Cover(dialog);
-    return WaitFor([&] { return cover.DownloadsSettled() == cover.DownloadsRequested(); }, 15000) &&
+    return WaitFor([&] { return cover.DownloadsEnded() == cover.DownloadsRequested(); }, 15000) &&
            h.DrainPosted();
 }
 
@@ -55,14 +56,14 @@ TEST(SelectionDisplay, ClickOnEitherRowShowsTheCommunityIntroAndCover)
     RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
         ASSERT_FALSE(TempFileExists());
         ShowBlueCover(h, dialog, 0);
-        EXPECT_EQ(0u, h.Text(1003).find(kCommunityIntro));
+        EXPECT_EQ(0u, h.Text(IDC_INTRO_EDIT).find(kCommunityIntro));
 
-        h.SetText(1002, "typed since");
+        h.SetText(IDC_ISBN_EDIT, "typed since");
         PaintFrame(h, RGB(255, 255, 255));
         ClickRow(h, 1);
         EXPECT_TRUE(WaitFor([&] { return IsBlue(FrameCentre(h)); }));
-        EXPECT_EQ(0u, h.Text(1003).find(kCommunityIntro));
-        EXPECT_EQ("9787111111111", h.Text(1002));
+        EXPECT_EQ(0u, h.Text(IDC_INTRO_EDIT).find(kCommunityIntro));
+        EXPECT_EQ("9787111111111", h.Text(IDC_ISBN_EDIT));
         EXPECT_FALSE(TempFileExists());
         EXPECT_TRUE(boxes.Boxes().empty());
         h.Close();
@@ -77,7 +78,7 @@ TEST(SelectionDisplay, BookWithoutCoverShowsTheEmptyFrameAndAnEmptyIntro)
         int covers = ServerRequestCount("/lpic/");
         ClickRow(h, 0);
         EXPECT_TRUE(WaitFor([&] { return IsEmptyFrame(FrameCentre(h)); })) << std::hex << FrameCentre(h);
-        EXPECT_TRUE(WaitFor([&] { return h.Text(1003).empty(); }));
+        EXPECT_TRUE(WaitFor([&] { return h.Text(IDC_INTRO_EDIT).empty(); }));
         Repaint(h);
         EXPECT_TRUE(IsEmptyFrame(FrameCentre(h)));
         EXPECT_EQ(covers, ServerRequestCount("/lpic/"));
@@ -146,14 +147,14 @@ TEST(SelectionDisplay, ClickWithoutSelectionNamesTheMissingRowAndTakesTheCoverUr
         ASSERT_TRUE(SearchAndWait(h, dialog, "9787222222222"));
         POINT below = RowPoint(h, 0);
         below.y += 25;
-        ::PostMessageW(h.Item(1000), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(below.x, below.y));
-        ::PostMessageW(h.Item(1000), WM_LBUTTONUP, 0, MAKELPARAM(below.x, below.y));
+        ::PostMessageW(h.Item(IDC_RESULT_LIST), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(below.x, below.y));
+        ::PostMessageW(h.Item(IDC_RESULT_LIST), WM_LBUTTONUP, 0, MAKELPARAM(below.x, below.y));
         ASSERT_TRUE(WaitFor([&] { return !boxes.Boxes().empty(); }));
         EXPECT_EQ("没有选定书目!\n", boxes.Boxes()[0].text);
         std::string shown;
         h.OnUiThread([&] { shown = BookLookupDialogProbe::Cover(dialog).WantedUrl(); });
         EXPECT_EQ(TestServerBase() + "/lpic/red.jpg", shown);
-        EXPECT_EQ("", h.Text(1003));
+        EXPECT_EQ("", h.Text(IDC_INTRO_EDIT));
         // The frame shows that cover next, without a row being selected.
         EXPECT_TRUE(WaitFor([&] {
             COLORREF c = FrameCentre(h);

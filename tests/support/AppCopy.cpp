@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "TestServer.h"
+#include "WaitFor.h"
+#include "resource.h"
 
 namespace {
 
@@ -16,7 +18,7 @@ BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param)
     auto* found = reinterpret_cast<Found*>(param);
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == found->process && ::GetDlgItem(hwnd, 1002)) {
+    if (pid == found->process && ::GetDlgItem(hwnd, IDC_ISBN_EDIT)) {
         found->dialog = hwnd;
         return FALSE;
     }
@@ -66,10 +68,11 @@ AppCopy::~AppCopy()
 HWND AppCopy::WaitForMainWindow() const
 {
     Found found{processId, nullptr};
-    for (int i = 0; i < 200 && processId && !found.dialog; ++i) {
-        ::Sleep(50);
-        ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&found));
-    }
+    WaitFor([&] {
+        if (processId)
+            ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&found));
+        return found.dialog != nullptr;
+    }, 10000);
     return found.dialog;
 }
 

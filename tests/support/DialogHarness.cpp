@@ -4,14 +4,20 @@
 
 #include <commctrl.h>
 
+#include <gtest/gtest.h>
+
+#include "WaitFor.h"
 #include "framework/CodePage.h"
 #include "framework/Dialog.h"
+#include "resource.h"
 
 namespace {
 
 const UINT WM_RUN_ON_UI = WM_APP + 77;
 // Posted; lParam is an event to set.
 const UINT WM_SET_EVENT = WM_APP + 78;
+// A dialog takes well under a second to show, even on a loaded machine.
+const int kShowMs = 10000;
 
 LRESULT CALLBACK RunnerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -43,9 +49,13 @@ void DialogHarness::Run(CDialog& target, const std::function<void(DialogHarness&
     uiThread = ::GetCurrentThreadId();
     runner = CreateRunner();
     std::thread driver([&] {
-        while (!(dialog = target.GetSafeHwnd()) || !::IsWindowVisible(dialog))
-            ::Sleep(10);
-        script(*this);
+        if (WaitFor([&] { return (dialog = target.GetSafeHwnd()) && ::IsWindowVisible(dialog); }, kShowMs)) {
+            script(*this);
+            return;
+        }
+        ADD_FAILURE() << "the dialog did not appear within " << kShowMs << " ms";
+        if (dialog)
+            Close();  // a modal loop may run for a window never shown
     });
     target.DoModal();
     driver.join();
@@ -72,8 +82,8 @@ void DialogHarness::PressKey(HWND target, WPARAM key)
 
 void DialogHarness::Search(const std::string& utf8)
 {
-    SetText(1002, utf8);
-    PressKey(Item(1002), VK_RETURN);
+    SetText(IDC_ISBN_EDIT, utf8);
+    PressKey(Item(IDC_ISBN_EDIT), VK_RETURN);
 }
 
 void DialogHarness::Close()
@@ -99,7 +109,7 @@ bool DialogHarness::DrainPosted()
 
 int DialogHarness::RowCount()
 {
-    return static_cast<int>(::SendMessageW(Item(1000), LVM_GETITEMCOUNT, 0, 0));
+    return static_cast<int>(::SendMessageW(Item(IDC_RESULT_LIST), LVM_GETITEMCOUNT, 0, 0));
 }
 
 std::string DialogHarness::Cell(int row, int column)
@@ -109,7 +119,7 @@ std::string DialogHarness::Cell(int row, int column)
     item.iSubItem = column;
     item.pszText = buffer;
     item.cchTextMax = 1024;
-    ::SendMessageW(Item(1000), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(Item(IDC_RESULT_LIST), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
     return WideToMultiByte(buffer, CP_UTF8);
 }
 

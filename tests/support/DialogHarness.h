@@ -12,6 +12,8 @@ class CDialog;
 class DialogHarness {
 public:
     // Returns once the dialog has closed; the script should end by Close().
+    // A dialog that does not show within ten seconds fails the test, and
+    // the script does not run.
     void Run(CDialog& dialog, const std::function<void(DialogHarness&)>& script);
 
     HWND Dialog() const { return dialog; }

@@ -9,6 +9,7 @@
 #include "app/BookLookupDialog.h"
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
+#include "resource.h"
 
 void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script)
 {
@@ -20,16 +21,6 @@ void RunMainWindow(const SourceConfig& sources, const std::function<void(DialogH
     BookLookupDialog dialog(sources);
     DialogHarness harness;
     harness.Run(dialog, [&](DialogHarness& h) { script(h, dialog); });
-}
-
-bool WaitFor(const std::function<bool()>& done, int timeoutMs)
-{
-    for (int waited = 0; waited < timeoutMs; waited += 20) {
-        if (done())
-            return true;
-        ::Sleep(20);
-    }
-    return done();
 }
 
 LookupState& BookLookupDialogProbe::Lookup(BookLookupDialog& dialog)
@@ -83,7 +74,7 @@ POINT RowPoint(DialogHarness& h, int row)
 {
     RECT bounds{};
     bounds.left = LVIR_BOUNDS;
-    ::SendMessageW(h.Item(1000), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
+    ::SendMessageW(h.Item(IDC_RESULT_LIST), LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&bounds));
     return POINT{bounds.left + 30, (bounds.top + bounds.bottom) / 2};
 }
 
@@ -91,7 +82,7 @@ void ClickRow(DialogHarness& h, int row, bool rightButton)
 {
     POINT at = RowPoint(h, row);
     LPARAM where = MAKELPARAM(at.x, at.y);
-    HWND list = h.Item(1000);
+    HWND list = h.Item(IDC_RESULT_LIST);
     ::PostMessageW(list, rightButton ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, rightButton ? MK_RBUTTON : MK_LBUTTON,
                    where);
     ::PostMessageW(list, rightButton ? WM_RBUTTONUP : WM_LBUTTONUP, 0, where);
@@ -173,7 +164,7 @@ void PutClipboardSentinel(const std::wstring& text)
 
 COLORREF FrameCentre(DialogHarness& h)
 {
-    HWND frame = h.Item(1005);
+    HWND frame = h.Item(IDC_COVER_FRAME);
     RECT rect;
     ::GetClientRect(frame, &rect);
     HDC dc = ::GetDC(frame);
@@ -184,7 +175,7 @@ COLORREF FrameCentre(DialogHarness& h)
 
 void PaintFrame(DialogHarness& h, COLORREF colour)
 {
-    HWND frame = h.Item(1005);
+    HWND frame = h.Item(IDC_COVER_FRAME);
     RECT rect;
     ::GetClientRect(frame, &rect);
     HDC dc = ::GetDC(frame);

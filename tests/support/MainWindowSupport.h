@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include "DialogHarness.h"
+#include "WaitFor.h"
 #include "lookup/SourceConfig.h"
 
 class BookLookupDialog;
@@ -29,8 +30,6 @@ bool SearchesDone(BookLookupDialog& dialog);
 void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
 void RunMainWindow(const SourceConfig& sources, const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
 
-// Polls until done() holds; false after timeoutMs.
-bool WaitFor(const std::function<bool()>& done, int timeoutMs = 5000);
 // Searches for isbn (UTF-8) as a scanner would and waits until the
 // search's workers have ended, so its rows are all in.
 bool SearchAndWait(DialogHarness& h, BookLookupDialog& dialog, const std::string& isbn);
@@ -65,7 +64,7 @@ std::wstring ClipboardUnicode();  // CF_UNICODETEXT
 LCID ClipboardLocale();           // CF_LOCALE, 0 when absent
 void PutClipboardSentinel(const std::wstring& text);
 
-// The colour in the middle of the cover frame (control 1005) on screen.
+// The colour in the middle of the cover frame (IDC_COVER_FRAME) on screen.
 COLORREF FrameCentre(DialogHarness& h);
 void PaintFrame(DialogHarness& h, COLORREF colour);
 bool IsBlue(COLORREF colour);
