@@ -23,7 +23,8 @@ namespace {
 
 const int kSearches = 1000;
 const int kPaceMs = 5;
-const char* const kIsbns[] = {"9787111111111", "9787222222222", "9787333333333", "9780000000000"};
+// The last search of the run is for the last of these, which has a row.
+const char* const kIsbns[] = {"9787111111111", "9787222222222", "9780000000000", "9787333333333"};
 const int kIsbnCount = sizeof(kIsbns) / sizeof(kIsbns[0]);
 
 using Row = std::vector<std::string>;
@@ -151,6 +152,11 @@ TEST(Stress, ThousandSearchesFiveMillisecondsApart)
         }
         EXPECT_GT(rows.checked, 0);
         EXPECT_EQ(0, rows.wrong);
+        // No worker of an earlier search added to the last one's list.
+        const std::string last = kIsbns[(kSearches - 1) % kIsbnCount];
+        EXPECT_EQ(static_cast<int>(truth[last].size()), h.RowCount());
+        for (int row = 0; row < h.RowCount(); ++row)
+            EXPECT_EQ(last, h.Cell(row, 0));
         h.OnUiThread([&] {
             std::printf("stress: GDI objects %lu before, %lu after; windows %lu before, %lu after\n", gdi,
                         LiveGdiObjects(), windows, LiveWindows());
