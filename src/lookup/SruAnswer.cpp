@@ -41,8 +41,11 @@ bool SkipElement(CXmlReader& xml)
     return ForEachChild(xml, SkipElement);
 }
 
-// The element's own text, its child elements left out.
-bool ElementText(CXmlReader& xml, std::wstring& text)
+// Reads the element to its end: its own text into text, each child
+// element through child (which reads it to its end). False when the XML
+// fails or ends first.
+template <class Child>
+bool ReadContent(CXmlReader& xml, std::wstring& text, Child child)
 {
     if (xml.IsEmptyElement())
         return true;
@@ -54,7 +57,7 @@ bool ElementText(CXmlReader& xml, std::wstring& text)
             text += xml.Value();
             break;
         case XmlNodeType_Element:
-            if (!SkipElement(xml))
+            if (!child(xml))
                 return false;
             break;
         case XmlNodeType_EndElement:
@@ -64,6 +67,12 @@ bool ElementText(CXmlReader& xml, std::wstring& text)
         }
     }
     return false;
+}
+
+// The element's own text, its child elements left out.
+bool ElementText(CXmlReader& xml, std::wstring& text)
+{
+    return ReadContent(xml, text, SkipElement);
 }
 
 bool ReadText(CXmlReader& xml, std::string& text)
@@ -150,27 +159,10 @@ std::wstring Trimmed(const std::wstring& text)
 
 bool ReadRecordData(CXmlReader& xml, bool& found, MarcRecord& record)
 {
-    if (xml.IsEmptyElement())
-        return true;
     std::wstring packed;
-    while (xml.Read()) {
-        switch (xml.NodeType()) {
-        case XmlNodeType_Text:
-        case XmlNodeType_CDATA:
-        case XmlNodeType_Whitespace:
-            packed += xml.Value();
-            break;
-        case XmlNodeType_Element:
-            if (!ReadMarcIn(xml, found, record))
-                return false;
-            break;
-        case XmlNodeType_EndElement:
-            return found || Trimmed(packed).empty() || ReadPackedRecord(packed, found, record);
-        default:
-            break;
-        }
-    }
-    return false;
+    if (!ReadContent(xml, packed, [&](CXmlReader& x) { return ReadMarcIn(x, found, record); }))
+        return false;
+    return found || Trimmed(packed).empty() || ReadPackedRecord(packed, found, record);
 }
 
 // What the answer's children said, read as they come.
