@@ -16,8 +16,10 @@ const char *const kLibraryKeys[kLibraryFieldCount] = {
 
 std::string trim(const std::string &s) {
     std::size_t b = 0, e = s.size();
-    while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
-    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b])))
+        ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1])))
+        --e;
     return s.substr(b, e - b);
 }
 
@@ -36,7 +38,7 @@ struct Section {
     bool libraryKeys = false;
     std::vector<std::string> ids;
     LibraryRecord base;
-    std::map<int, std::vector<std::pair<std::size_t, std::string>>> overrides;  // hit number -> fields
+    std::map<int, std::vector<std::pair<std::size_t, std::string>>> overrides; // hit number -> fields
     std::set<std::string> seenKeys;
 };
 
@@ -55,8 +57,7 @@ public:
         // value they would silently cut it short.
         if (value.find_first_of("<>\"") != std::string::npos)
             fail(line, "value of '" + key + "' must not contain <, > or \"");
-        if (!GbkCheck::representable(value))
-            fail(line, "value of '" + key + "' has characters outside GBK");
+        if (!GbkCheck::representable(value)) fail(line, "value of '" + key + "' has characters outside GBK");
     }
 
     bool flag(int line, const std::string &key, const std::string &value) const {
@@ -80,21 +81,30 @@ public:
             std::istringstream is(words);
             std::string w;
             while (is >> w) {
-                if (w == "community") s.book.inCommunity = true;
-                else if (w == "library") s.book.inLibrary = true;
-                else if (w == "both") s.book.inCommunity = s.book.inLibrary = true;
-                else fail(line, "unknown source '" + w + "'");
+                if (w == "community")
+                    s.book.inCommunity = true;
+                else if (w == "library")
+                    s.book.inLibrary = true;
+                else if (w == "both")
+                    s.book.inCommunity = s.book.inLibrary = true;
+                else
+                    fail(line, "unknown source '" + w + "'");
             }
             return;
         }
         if (key.compare(0, 10, "community.") == 0) {
             s.communityKeys = true;
             const std::string k = key.substr(10);
-            if (k == "title") c.title = value;
-            else if (k == "publisher") c.publisher = value;
-            else if (k == "pages") c.pages = value;
-            else if (k == "pubdate") c.pubdate = value;
-            else if (k == "price") c.price = value;
+            if (k == "title")
+                c.title = value;
+            else if (k == "publisher")
+                c.publisher = value;
+            else if (k == "pages")
+                c.pages = value;
+            else if (k == "pubdate")
+                c.pubdate = value;
+            else if (k == "price")
+                c.price = value;
             else if (k == "cover") {
                 if (value.find('/') != std::string::npos) fail(line, "cover is a bare file name");
                 c.cover = value;
@@ -137,8 +147,10 @@ public:
             }
             const int f = libraryFieldIndex(k);
             if (f < 0) fail(line, "unknown key '" + key + "'");
-            if (hit > 0) s.overrides[hit].emplace_back(static_cast<std::size_t>(f), value);
-            else s.base.fields[static_cast<std::size_t>(f)] = value;
+            if (hit > 0)
+                s.overrides[hit].emplace_back(static_cast<std::size_t>(f), value);
+            else
+                s.base.fields[static_cast<std::size_t>(f)] = value;
             return;
         }
         fail(line, "unknown key '" + key + "'");
@@ -161,7 +173,8 @@ public:
                 r.id = s.ids[i];
                 auto it = s.overrides.find(static_cast<int>(i + 1));
                 if (it != s.overrides.end())
-                    for (const auto &f : it->second) r.fields[f.first] = f.second;
+                    for (const auto &f : it->second)
+                        r.fields[f.first] = f.second;
                 b.hits.push_back(std::move(r));
             }
         }
@@ -187,8 +200,7 @@ public:
                 cur.emplace();
                 cur->line = line;
                 cur->book.isbn = trim(t.substr(1, t.size() - 2));
-                if (cur->book.isbn.empty() ||
-                    cur->book.isbn.find_first_of("/?&#\" \t") != std::string::npos)
+                if (cur->book.isbn.empty() || cur->book.isbn.find_first_of("/?&#\" \t") != std::string::npos)
                     fail(line, "bad ISBN in section header");
                 continue;
             }
@@ -205,7 +217,7 @@ private:
     std::string path_;
 };
 
-}  // namespace
+} // namespace
 
 const char *Catalogue::libraryKey(std::size_t field) { return kLibraryKeys[field]; }
 

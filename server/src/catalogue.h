@@ -53,7 +53,7 @@ struct Book {
     bool inCommunity = false;
     bool inLibrary = false;
     CommunityEntry community;
-    std::vector<LibraryRecord> hits;  // search-page order
+    std::vector<LibraryRecord> hits; // search-page order
 };
 
 class Catalogue {

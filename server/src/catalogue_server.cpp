@@ -74,7 +74,7 @@ std::string slowIsbn(const std::string &isbn, long *ms) {
     return isbn.substr(dash + 1);
 }
 
-}  // namespace
+} // namespace
 
 CatalogueServer::CatalogueServer(Catalogue catalogue, std::string dataDir)
     : catalogue_(std::move(catalogue)), dataDir_(std::move(dataDir)) {
@@ -147,8 +147,8 @@ bool CatalogueServer::pauseMs(long milliseconds) const {
     return !stopping_;
 }
 
-void CatalogueServer::stall(httplib::Response &res, const std::string &contentType, std::string head,
-                            std::string tail, int seconds) {
+void CatalogueServer::stall(httplib::Response &res, const std::string &contentType, std::string head, std::string tail,
+                            int seconds) {
     auto body = std::make_shared<std::string>(head + tail);
     const std::size_t headLength = head.size();
     res.set_content_provider(
@@ -171,18 +171,24 @@ void CatalogueServer::addRoutes() {
         return httplib::Server::HandlerResponse::Unhandled;
     });
     // Only fills in bodies for errors that have none yet, such as unknown paths.
-    http_.set_error_handler(httplib::Server::HandlerWithResponse(
-        [](const httplib::Request &req, httplib::Response &res) {
+    http_.set_error_handler(
+        httplib::Server::HandlerWithResponse([](const httplib::Request &req, httplib::Response &res) {
             if (!res.body.empty() || res.content_provider_) return httplib::Server::HandlerResponse::Unhandled;
             res.set_content(PageRenderer::notFoundPage(req.path), kHtml);
             return httplib::Server::HandlerResponse::Handled;
         }));
 
-    http_.Get(R"(/isbn/([^/]+)/)", [this](const httplib::Request &req, httplib::Response &res) { community(req.matches[1], res); });
-    http_.Get("/BookSearch.aspx", [this](const httplib::Request &req, httplib::Response &res) { search(req.get_param_value("ISBN"), res); });
-    http_.Get("/bookdetail.aspx", [this](const httplib::Request &req, httplib::Response &res) { detail(rawDetailId(req.target), res); });
-    http_.Get(R"(/lpic/([^/]+))", [this](const httplib::Request &req, httplib::Response &res) { cover(req.matches[1], res); });
-    http_.Get(R"(/busy/(\d{3})/(\d{1,4})(/.*))", [this](const httplib::Request &req, httplib::Response &res) { busy(req, res); });
+    http_.Get(R"(/isbn/([^/]+)/)",
+              [this](const httplib::Request &req, httplib::Response &res) { community(req.matches[1], res); });
+    http_.Get("/BookSearch.aspx", [this](const httplib::Request &req, httplib::Response &res) {
+        search(req.get_param_value("ISBN"), res);
+    });
+    http_.Get("/bookdetail.aspx",
+              [this](const httplib::Request &req, httplib::Response &res) { detail(rawDetailId(req.target), res); });
+    http_.Get(R"(/lpic/([^/]+))",
+              [this](const httplib::Request &req, httplib::Response &res) { cover(req.matches[1], res); });
+    http_.Get(R"(/busy/(\d{3})/(\d{1,4})(/.*))",
+              [this](const httplib::Request &req, httplib::Response &res) { busy(req, res); });
 
     http_.Get("/__stats", [this](const httplib::Request &req, httplib::Response &res) {
         res.set_content(std::to_string(stats_.countWithPrefix(req.get_param_value("path"))), kText);
@@ -224,7 +230,8 @@ void CatalogueServer::detail(const std::string &raw, httplib::Response &res) {
 }
 
 void CatalogueServer::cover(const std::string &name, httplib::Response &res) {
-    if (name == "stall" || name == "stall.jpg") return stall(res, "image/jpeg", std::string(), "\xFF\xD8\xFF\xD9", kStallSeconds);
+    if (name == "stall" || name == "stall.jpg")
+        return stall(res, "image/jpeg", std::string(), "\xFF\xD8\xFF\xD9", kStallSeconds);
     if (name.empty() || name[0] == '.') return notFound(res, "/lpic/" + name);
     std::ifstream in(dataDir_ + "/lpic/" + name, std::ios::binary);
     std::ostringstream bytes;
@@ -266,7 +273,8 @@ void CatalogueServer::addScenarios() {
         long n = 0;
         if (!intParam(req, "n", 0, &n) || n > kLinesCap) return badRequest(res, "n: 0 to 1000000");
         std::string body;
-        for (long i = 1; i <= n; ++i) body += "line " + std::to_string(i) + "\n";
+        for (long i = 1; i <= n; ++i)
+            body += "line " + std::to_string(i) + "\n";
         res.set_content(body, kText);
     });
 
@@ -283,7 +291,8 @@ void CatalogueServer::addScenarios() {
         long n = 0;
         if (!intParam(req, "lines", 10, &n) || n > kLinesCap) return badRequest(res, "lines: 0 to 1000000");
         auto body = std::make_shared<std::string>();
-        for (long i = 1; i <= n; ++i) *body += "line " + std::to_string(i) + "\n";
+        for (long i = 1; i <= n; ++i)
+            *body += "line " + std::to_string(i) + "\n";
         // Promise far more than is sent, then give up on the connection.
         res.set_content_provider(body->size() + (1u << 20), kText,
                                  [body](std::size_t offset, std::size_t, httplib::DataSink &sink) {
@@ -307,14 +316,14 @@ void CatalogueServer::addScenarios() {
         // One line that keeps growing: a byte every half second, no line break.
         const std::string head = "trickle begin ", tail = "\ntrickle end\n";
         const std::size_t dots = static_cast<std::size_t>(seconds) * 2;
-        res.set_content_provider(
-            head.size() + dots + tail.size(), kText,
-            [this, head, tail, dots](std::size_t offset, std::size_t, httplib::DataSink &sink) {
-                if (offset < head.size()) return sink.write(head.data() + offset, head.size() - offset);
-                if (offset < head.size() + dots) return pauseMs(500) && sink.write(".", 1);
-                const std::size_t at = offset - head.size() - dots;
-                return sink.write(tail.data() + at, tail.size() - at);
-            });
+        res.set_content_provider(head.size() + dots + tail.size(), kText,
+                                 [this, head, tail, dots](std::size_t offset, std::size_t, httplib::DataSink &sink) {
+                                     if (offset < head.size())
+                                         return sink.write(head.data() + offset, head.size() - offset);
+                                     if (offset < head.size() + dots) return pauseMs(500) && sink.write(".", 1);
+                                     const std::size_t at = offset - head.size() - dots;
+                                     return sink.write(tail.data() + at, tail.size() - at);
+                                 });
     });
 
     http_.Get("/test/chinese", [](const httplib::Request &, httplib::Response &res) {

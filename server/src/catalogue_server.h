@@ -9,8 +9,8 @@
 
 #include <atomic>
 #include <map>
-#include <mutex>
 #include <memory>
+#include <mutex>
 #include <string>
 
 #include <httplib.h>
@@ -43,8 +43,7 @@ private:
     // A random wait from the latency range.
     void delay();
     // Sends head at once, then nothing for `seconds`, then tail.
-    void stall(httplib::Response &res, const std::string &contentType, std::string head, std::string tail,
-               int seconds);
+    void stall(httplib::Response &res, const std::string &contentType, std::string head, std::string tail, int seconds);
     // Sleeps in small steps; false as soon as the server is stopping.
     bool pause(int seconds) const;
     bool pauseMs(long milliseconds) const;

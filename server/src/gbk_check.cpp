@@ -15,7 +15,7 @@ bool convert(const std::string &utf8) {
     size_t srcLeft = in.size();
     char buf[256];
     while (srcLeft > 0) {
-        char *dst = buf;  // output is discarded; only success matters
+        char *dst = buf; // output is discarded; only success matters
         size_t dstLeft = sizeof buf;
         size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
         if (r == static_cast<size_t>(-1)) {
@@ -28,6 +28,6 @@ bool convert(const std::string &utf8) {
     return clean;
 }
 
-}  // namespace
+} // namespace
 
 bool GbkCheck::representable(const std::string &utf8) { return convert(utf8); }

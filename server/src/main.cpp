@@ -81,7 +81,7 @@ Options parseOptions(int argc, char **argv) {
 
 std::atomic<bool> g_finished{false};
 
-}  // namespace
+} // namespace
 
 int main(int argc, char **argv) {
     // Signals go to one waiting thread instead of interrupting the workers,
@@ -136,7 +136,7 @@ int main(int argc, char **argv) {
     const bool ok = server->run(coverBase);
 
     g_finished = true;
-    pthread_kill(signalWaiter.native_handle(), SIGTERM);  // wakes sigwait if no signal came
+    pthread_kill(signalWaiter.native_handle(), SIGTERM); // wakes sigwait if no signal came
     signalWaiter.join();
     if (!ok) {
         std::cerr << "quillfind-server: server failed\n";

@@ -36,7 +36,8 @@ const char *const kLibraryLabels[kLibraryFieldCount] = {
 // A stable number for author links, so pages do not change between runs.
 std::uint32_t nameNumber(const std::string &name) {
     std::uint32_t h = 2166136261u;
-    for (unsigned char c : name) h = (h ^ c) * 16777619u;
+    for (unsigned char c : name)
+        h = (h ^ c) * 16777619u;
     return 1000000 + h % 9000000;
 }
 
@@ -405,7 +406,7 @@ void librarySidebar(Html &out, const Catalogue &catalogue) {
     out.line("</div>");
 }
 
-}  // namespace
+} // namespace
 
 PageRenderer::PageRenderer(const Catalogue &catalogue, std::string coverBase)
     : catalogue_(catalogue), coverBase_(std::move(coverBase)) {}
@@ -415,10 +416,18 @@ std::string PageRenderer::escape(const std::string &text) {
     for (char c : text) {
         const unsigned char u = static_cast<unsigned char>(c);
         switch (c) {
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '&': out += "&amp;"; break;
-        case '"': out += "&quot;"; break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '&':
+            out += "&amp;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
         default:
             // Echoed request text may hold line breaks or bytes that are not
             // UTF-8; neither may reach the page.
@@ -548,8 +557,7 @@ std::string PageRenderer::communityPage(const Book &book) const {
     int shown = 0;
     for (const Book &other : catalogue_.books()) {
         if (shown == 10) break;
-        if (&other == &book || !other.inCommunity || !other.community.title || other.community.title->empty())
-            continue;
+        if (&other == &book || !other.inCommunity || !other.community.title || other.community.title->empty()) continue;
         ++shown;
         out.line("    <dl>");
         out.line("      <dt><a href=\"/isbn/" + other.isbn + "/\" class=\"nbg-small\">" + other.isbn + "</a></dt>");
@@ -579,7 +587,8 @@ std::string PageRenderer::communityPage(const Book &book) const {
     out.line("    <h2>在哪儿借这本书&nbsp;&middot;&nbsp;&middot;&nbsp;&middot;</h2>");
     out.line("    <ul class=\"bs more-after\">");
     out.line("      <li><a href=\"/library/search?isbn=" + book.isbn + "\" target=\"_blank\">市图书馆</a></li>");
-    out.line("      <li><a href=\"/library/search?isbn=" + book.isbn + "&amp;lib=univ\" target=\"_blank\">高校图书馆联盟</a></li>");
+    out.line("      <li><a href=\"/library/search?isbn=" + book.isbn +
+             "&amp;lib=univ\" target=\"_blank\">高校图书馆联盟</a></li>");
     out.line("    </ul>");
     out.line("  </div>");
     out.line("  <div class=\"mod\">");
@@ -618,7 +627,9 @@ std::string PageRenderer::searchPage(const std::string &isbn, const Book *book) 
         out.line("<div class=\"nohit\">本馆没有您检索的图书，请更换检索词或检索途径后再试。</div>");
     } else {
         out.line("<table class=\"resultlist\" id=\"ctl00_ContentPlaceHolder1_GridView1\">");
-        out.line("  <tr><th>序号</th><th>书名</th><th>著者</th><th>出版者</th><th>出版时间</th><th>索书号</th><th></th></tr>");
+        out.line(
+            "  "
+            "<tr><th>序号</th><th>书名</th><th>著者</th><th>出版者</th><th>出版时间</th><th>索书号</th><th></th></tr>");
         for (std::size_t i = 0; i < hits; ++i) {
             const LibraryRecord &r = book->hits[i];
             auto f = [&r](LibraryField k) { return r.fields[k] ? *r.fields[k] : std::string(); };
@@ -677,16 +688,16 @@ std::string PageRenderer::detailPage(const Book &book, const LibraryRecord &hit)
     const std::string call = hit.fields[kClassNumber] ? *hit.fields[kClassNumber] : std::string();
     for (int copy = 1; copy <= 2; ++copy) {
         char barcode[16];
-        std::snprintf(barcode, sizeof barcode, "A%07u",
-                      static_cast<unsigned>((nameNumber(hit.id) + copy) % 10000000));
-        out.line("  <tr><td>" + call + (call.empty() ? "" : "/") + std::to_string(copy) + "</td><td>" +
-                 barcode + "</td><td>" + (copy == 1 ? "中文图书借阅室" : "总馆书库") + "</td><td>" +
+        std::snprintf(barcode, sizeof barcode, "A%07u", static_cast<unsigned>((nameNumber(hit.id) + copy) % 10000000));
+        out.line("  <tr><td>" + call + (call.empty() ? "" : "/") + std::to_string(copy) + "</td><td>" + barcode +
+                 "</td><td>" + (copy == 1 ? "中文图书借阅室" : "总馆书库") + "</td><td>" +
                  (copy == 1 ? "在架" : "可借") + "</td></tr>");
     }
     out.line("</table>");
     out.line("<div class=\"btnbar\">");
     out.line("  <a href=\"#\" onclick=\"return addToShelf('" + book.isbn + "');\">放入我的书架</a>");
-    out.line("  <a href=\"#\" onclick=\"document.getElementById('marc').style.display='block';return false;\">MARC 显示</a>");
+    out.line("  <a href=\"#\" onclick=\"document.getElementById('marc').style.display='block';return false;\">MARC "
+             "显示</a>");
     out.line("  <a href=\"BookSearch.aspx?ISBN=" + book.isbn + "\">返回检索结果</a>");
     out.line("</div>");
     // A machine-readable view of the same record: field tags only, values
@@ -731,5 +742,6 @@ std::string PageRenderer::notFoundPage(const std::string &what) {
 std::string PageRenderer::stallHead() { return "<!DOCTYPE html>\n"; }
 
 std::string PageRenderer::stallTail() {
-    return "<html>\n<head><meta charset=\"utf-8\"><title>busy</title></head>\n<body><p>server busy</p></body>\n</html>\n";
+    return "<html>\n<head><meta charset=\"utf-8\"><title>busy</title></head>\n<body><p>server "
+           "busy</p></body>\n</html>\n";
 }

@@ -16,9 +16,8 @@ const char kSlim[] = "http://www.loc.gov/MARC21/slim";
 const char kDeclaration[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
 const char kIntro[] = "An answer from the catalogue service. 目录服务的答复。";
 const char kSecret[] = "QUILLFIND-SECRET: read through an external entity\n";
-const char kNotXml[] =
-    "<!DOCTYPE html>\n<html>\n<head><title>Catalogue</title></head>\n<body>\n"
-    "<p>The catalogue is down for maintenance.</p>\n</body>\n</html>\n";
+const char kNotXml[] = "<!DOCTYPE html>\n<html>\n<head><title>Catalogue</title></head>\n<body>\n"
+                       "<p>The catalogue is down for maintenance.</p>\n</body>\n</html>\n";
 
 // The enormous intro of /sru/huge: far past any sensible answer size.
 constexpr std::size_t kHugeFieldBytes = 10u << 20;
@@ -55,16 +54,18 @@ std::string datafield(const Names &n, const std::string &tag, const std::string 
 
 // The MARC 21 record of every answer; texts are XML already, so entity
 // references pass through. Without a title the author moves to 100.
-std::string record(const std::string &prefix, const std::string &id, const std::string &title,
-                   const std::string &intro, const std::string &self) {
+std::string record(const std::string &prefix, const std::string &id, const std::string &title, const std::string &intro,
+                   const std::string &self) {
     const Names n(prefix);
     std::string out = n.open("record", kSlim) + "\n";
     out += "  " + n.element("leader", "00000nam a2200000 i 4500") + "\n";
     out += "  <" + n.name("controlfield") + " tag=\"001\">" + id + "</" + n.name("controlfield") + ">\n";
     out += datafield(n, "020", "  ", {{'a', "9787111111111 :"}, {'c', "45.00"}});
     out += datafield(n, "084", "  ", {{'a', "TP311.5"}, {'2', "clc"}});
-    if (title.empty()) out += datafield(n, "100", "0 ", {{'a', "李明著."}});
-    else out += datafield(n, "245", "00", {{'a', title + " /"}, {'c', "李明著."}});
+    if (title.empty())
+        out += datafield(n, "100", "0 ", {{'a', "李明著."}});
+    else
+        out += datafield(n, "245", "00", {{'a', title + " /"}, {'c', "李明著."}});
     out += datafield(n, "250", "  ", {{'a', "2."}});
     out += datafield(n, "264", " 1", {{'a', "[S.l.] :"}, {'b', "羽笔出版社,"}, {'c', "2008."}});
     out += datafield(n, "300", "  ", {{'a', "321 p. ;"}, {'c', "16开"}});
@@ -76,10 +77,14 @@ std::string record(const std::string &prefix, const std::string &id, const std::
 std::string escaped(const std::string &xml) {
     std::string out;
     for (char c : xml) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else out += c;
+        if (c == '&')
+            out += "&amp;";
+        else if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else
+            out += c;
     }
     return out;
 }
@@ -121,7 +126,8 @@ std::string bomb(const std::string &self) {
     std::string doctype = "<!DOCTYPE zs:searchRetrieveResponse [\n<!ENTITY lol0 \"lol\">\n";
     for (int level = 1; level <= 9; ++level) {
         doctype += "<!ENTITY lol" + std::to_string(level) + " \"";
-        for (int i = 0; i < 10; ++i) doctype += "&lol" + std::to_string(level - 1) + ";";
+        for (int i = 0; i < 10; ++i)
+            doctype += "&lol" + std::to_string(level - 1) + ";";
         doctype += "\">\n";
     }
     doctype += "]>\n";
@@ -147,34 +153,38 @@ using Document = std::function<std::string(const std::string &self)>;
 
 const std::map<std::string, Document> &documents() {
     static const std::map<std::string, Document> all = {
-        {"v11", [](const std::string &s) {
-             return answer(kV11, 1, {record("", "sru-v11", "Version 1.1 记录", kIntro, s)});
-         }},
-        {"v12", [](const std::string &s) {
+        {"v11",
+         [](const std::string &s) { return answer(kV11, 1, {record("", "sru-v11", "Version 1.1 记录", kIntro, s)}); }},
+        {"v12",
+         [](const std::string &s) {
              return answer({"1.2", kSru1, "srw"}, 1, {record("", "sru-v12", "Version 1.2 记录", kIntro, s)});
          }},
-        {"v20", [](const std::string &s) {
+        {"v20",
+         [](const std::string &s) {
              return answer({"2.0", kSru2, ""}, 1, {record("marc", "sru-v20", "Version 2.0 记录", kIntro, s)});
          }},
-        {"string", [](const std::string &s) {
+        {"string",
+         [](const std::string &s) {
              return answer({"1.2", kSru1, "zs"}, 1, {record("", "sru-string", "Escaped 记录", kIntro, s)}, true);
          }},
         {"zero", [](const std::string &) { return answer(kV11, 0, {}); }},
-        {"two", [](const std::string &s) {
-             return answer(kV11, 2, {record("", "sru-two-1", "First of two 记录", kIntro, s),
-                                     record("", "sru-two-2", "Second of two 记录", kIntro, s)});
+        {"two",
+         [](const std::string &s) {
+             return answer(kV11, 2,
+                           {record("", "sru-two-1", "First of two 记录", kIntro, s),
+                            record("", "sru-two-2", "Second of two 记录", kIntro, s)});
          }},
-        {"notitle", [](const std::string &s) {
-             return answer(kV11, 1, {record("", "sru-notitle", "", kIntro, s)});
-         }},
-        {"wrongns", [](const std::string &s) {
+        {"notitle", [](const std::string &s) { return answer(kV11, 1, {record("", "sru-notitle", "", kIntro, s)}); }},
+        {"wrongns",
+         [](const std::string &s) {
              return answer({"1.1", "http://example.org/not-sru/", "zs"}, 1,
                            {record("", "sru-wrongns", "Wrong namespace 记录", kIntro, s)});
          }},
         {"diagnostic", [](const std::string &) { return answer(kV11, 0, {}, false, kDiagnostics); }},
         {"bomb", bomb},
         {"external", external},
-        {"truncated", [](const std::string &s) {
+        {"truncated",
+         [](const std::string &s) {
              const std::string whole = answer(kV11, 1, {record("", "sru-truncated", "Truncated 记录", kIntro, s)});
              return whole.substr(0, whole.find("Truncated") + 5);
          }},
@@ -200,7 +210,7 @@ void huge(const std::string &self, const std::atomic<bool> &stopping, httplib::R
         });
 }
 
-}  // namespace
+} // namespace
 
 void SruAnswers::addRoutes(httplib::Server &http, const std::atomic<bool> &stopping) {
     http.Get(R"(/sru/(\w+))", [&stopping](const httplib::Request &req, httplib::Response &res) {
@@ -211,7 +221,7 @@ void SruAnswers::addRoutes(httplib::Server &http, const std::atomic<bool> &stopp
         if (name == "notxml") return res.set_content(kNotXml, "text/html; charset=utf-8");
         const auto found = documents().find(name);
         if (found == documents().end()) {
-            res.status = 404;  // the error handler writes the page
+            res.status = 404; // the error handler writes the page
             return;
         }
         res.set_content(found->second(self), kXml);

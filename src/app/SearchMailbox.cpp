@@ -1,6 +1,8 @@
 #include "app/SearchMailbox.h"
 
-SearchMailbox::SearchMailbox(HWND w, UINT m) : window(w), message(m) {}
+SearchMailbox::SearchMailbox(HWND w, UINT m) : window(w), message(m)
+{
+}
 
 void SearchMailbox::Deliver(const SearchPublication& publication)
 {

@@ -9,8 +9,8 @@
 namespace {
 
 const char kIntroTitle[] = "简介";
-const char* const kJsonKeys[kSlotCount] = {"classification", "title", "authors", "publisher", "pages", "size",
-                                           "date",           "edition", "price", "cover",     "intro"};
+const char* const kJsonKeys[kSlotCount] = {"classification", "title",   "authors", "publisher", "pages", "size",
+                                           "date",           "edition", "price",   "cover",     "intro"};
 
 std::string CsvRecord(const std::string& isbn, const SourceOutcome& found, bool withIntro)
 {
@@ -23,8 +23,8 @@ std::string CsvRecord(const std::string& isbn, const SourceOutcome& found, bool 
 
 std::string JsonLine(const std::string& isbn, const SourceOutcome& source, bool withIntro)
 {
-    std::string line = "{\"isbn\":" + JsonString(isbn) + ",\"source\":" + JsonString(SourceName(source.source)) +
-                       ",\"status\":";
+    std::string line =
+        "{\"isbn\":" + JsonString(isbn) + ",\"source\":" + JsonString(SourceName(source.source)) + ",\"status\":";
     if (source.Found()) {
         line += "\"found\",\"fields\":{";
         std::size_t slots = withIntro ? kSlotCount : kIntro;
@@ -72,7 +72,8 @@ std::string FormatHeader(OutputFormat format, bool withIntro)
         return MarcXmlHeader();
     if (format != OutputFormat::Csv)
         return std::string();
-    std::string header = "\xEF\xBB\xBF" "来源";
+    std::string header = "\xEF\xBB\xBF"
+                         "来源";
     for (const ResultColumn& column : kResultColumns)
         header += "," + std::string(column.heading);
     if (withIntro)
@@ -85,8 +86,7 @@ std::string FormatFooter(OutputFormat format)
     return format == OutputFormat::MarcXml ? MarcXmlFooter() : std::string();
 }
 
-std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro,
-                          const MarcTimestamp& made)
+std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro, const MarcTimestamp& made)
 {
     if (IsMarc(format))
         return MarcOutput(outcome, format, made);

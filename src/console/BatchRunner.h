@@ -10,8 +10,8 @@
 #include "console/LookupOutcome.h"
 
 struct BatchCounts {
-    std::size_t read = 0;      // ISBNs taken from the input so far
-    std::size_t done = 0;      // ISBNs written
+    std::size_t read = 0;  // ISBNs taken from the input so far
+    std::size_t done = 0;  // ISBNs written
     std::size_t rows = 0;
     std::size_t notFound = 0;  // answered by every source, found by none; or invalid
     std::size_t failed = 0;    // some source could not answer

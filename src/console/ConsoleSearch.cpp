@@ -37,7 +37,9 @@ struct PendingAnswer {
 
 const char kInternalError[] = "internal error";
 
-ConsoleSearch::ConsoleSearch(const SourceConfig& c) : config(c) {}
+ConsoleSearch::ConsoleSearch(const SourceConfig& c) : config(c)
+{
+}
 
 LookupOutcome ConsoleSearch::Run(const std::string& isbn) const
 {

@@ -137,15 +137,16 @@ private:
 // Calls tick once a second on its own thread until destroyed.
 class Ticker {
 public:
-    explicit Ticker(std::function<void()> tick) : thread([this, tick] {
-        // A progress line that cannot be written is lost; the batch goes on.
-        try {
-            while (!stop.WaitFor(1000))
-                tick();
-        } catch (...) {
-            AfxTraceCaught("progress ticker");
-        }
-    })
+    explicit Ticker(std::function<void()> tick)
+        : thread([this, tick] {
+              // A progress line that cannot be written is lost; the batch goes on.
+              try {
+                  while (!stop.WaitFor(1000))
+                      tick();
+              } catch (...) {
+                  AfxTraceCaught("progress ticker");
+              }
+          })
     {
     }
     ~Ticker()
@@ -189,7 +190,8 @@ int LookUpAll(const ConsoleOptions& options)
         LookupOutcome broken = BrokenOutcome(isbn, options.config);
         return options.utf8 ? OutcomeInUtf8(broken) : broken;
     };
-    BatchRunner runner(options.jobs, lookUp, [&](const LookupOutcome& o) { writer.Emit(o); }, caught);
+    BatchRunner runner(
+        options.jobs, lookUp, [&](const LookupOutcome& o) { writer.Emit(o); }, caught);
 
     std::size_t total = options.isbns.empty() ? (showProgress ? CountInputLines() : 0) : options.isbns.size();
     std::size_t nextArg = 0;

@@ -6,9 +6,9 @@
 
 // Everything one ISBN's lookup gave.
 struct LookupOutcome {
-    std::string isbn;                     // as searched, or as read when invalid
-    bool invalid = false;                 // rejected by --clean, not searched
-    std::vector<SourceOutcome> sources;   // in the configured order
+    std::string isbn;                    // as searched, or as read when invalid
+    bool invalid = false;                // rejected by --clean, not searched
+    std::vector<SourceOutcome> sources;  // in the configured order
 
     bool Found() const;
     bool Failed() const;

@@ -52,7 +52,7 @@ void PlaceWithoutTitle(const ImageRequest& image, ButtonRect& p)
         p.top += (p.Height() - image.height) / 2;
 }
 
-} // namespace
+}  // namespace
 
 void ButtonRect::Offset(int dx, int dy)
 {

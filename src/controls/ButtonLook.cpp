@@ -10,8 +10,8 @@ ColourSlot BackgroundSlot(const ButtonState& state)
 TitleColours TitleSlots(const ButtonState& state)
 {
     if (state.hovering || state.pressed)
-        return { kHoverText, kHoverBackground };
-    return { kNormalText, kNormalBackground };
+        return {kHoverText, kHoverBackground};
+    return {kNormalText, kNormalBackground};
 }
 
 int ImageSlot(const ButtonState& state, bool hasOutImage)

@@ -23,12 +23,12 @@ const COLORREF kWhite = RGB(255, 255, 255);
 
 ButtonRect ToButtonRect(const RECT& rect)
 {
-    return { rect.left, rect.top, rect.right, rect.bottom };
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 RECT ToRect(const ButtonRect& rect)
 {
-    return { rect.left, rect.top, rect.right, rect.bottom };
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 IconHandle LoadIconResource(int id)
@@ -38,7 +38,7 @@ IconHandle LoadIconResource(int id)
         static_cast<HICON>(::LoadImageW(module, MAKEINTRESOURCEW(id), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR)));
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(HoverButton, CButton)
     ON_WM_MOUSEMOVE()
@@ -201,7 +201,7 @@ IconHandle HoverButton::MakeGrayIcon(HICON icon)
             }
         }
     }
-    ICONINFO grayInfo{ TRUE, 0, 0, mask, gray };
+    ICONINFO grayInfo{TRUE, 0, 0, mask, gray};
     return IconHandle(::CreateIconIndirect(&grayInfo));
 }
 
@@ -209,9 +209,9 @@ int HoverButton::ResetColors(BOOL repaint)
 {
     COLORREF face = ::GetSysColor(COLOR_BTNFACE);
     COLORREF text = ::GetSysColor(COLOR_BTNTEXT);
-    for (ColourSlot slot : { kHoverBackground, kNormalBackground, kFocusBackground })
+    for (ColourSlot slot : {kHoverBackground, kNormalBackground, kFocusBackground})
         colors[slot] = face;
-    for (ColourSlot slot : { kHoverText, kNormalText, kFocusText })
+    for (ColourSlot slot : {kHoverText, kNormalText, kFocusText})
         colors[slot] = text;
     if (repaint)
         Invalidate();
@@ -450,7 +450,7 @@ void HoverButton::OpenDropDownMenu()
 
 ButtonState HoverButton::State() const
 {
-    return { hovering, pressed, focused, checkBoxMode };
+    return {hovering, pressed, focused, checkBoxMode};
 }
 
 void HoverButton::DropBackgroundCache()
@@ -539,10 +539,10 @@ void HoverButton::PaintClassicFrame(DCView dc, const RECT& rect)
     };
     const LONG l = rect.left, t = rect.top, r = rect.right, b = rect.bottom;
     const Path paths[] = {
-        { COLOR_BTNHIGHLIGHT, { { l, b - 1 }, { l, t }, { r, t } } },
-        { COLOR_3DLIGHT, { { l + 1, b - 1 }, { l + 1, t + 1 }, { r, t + 1 } } },
-        { COLOR_3DDKSHADOW, { { l, b - 1 }, { r - 1, b - 1 }, { r - 1, t - 1 } } },
-        { COLOR_BTNSHADOW, { { l + 1, b - 2 }, { r - 2, b - 2 }, { r - 2, t } } },
+        {COLOR_BTNHIGHLIGHT, {{l, b - 1}, {l, t}, {r, t}}},
+        {COLOR_3DLIGHT, {{l + 1, b - 1}, {l + 1, t + 1}, {r, t + 1}}},
+        {COLOR_3DDKSHADOW, {{l, b - 1}, {r - 1, b - 1}, {r - 1, t - 1}}},
+        {COLOR_BTNSHADOW, {{l + 1, b - 2}, {r - 2, b - 2}, {r - 2, t}}},
     };
     for (const Path& path : paths) {
         CPen pen(PS_SOLID, 1, ::GetSysColor(path.colour));
@@ -600,25 +600,26 @@ ButtonRect HoverButton::PlaceImage(bool hasTitle, const RECT& item, ButtonRect& 
 {
     RECT client;
     GetClientRect(&client);
-    ImageRequest request{ alignment, hasTitle, isPressed && !checkBoxMode, static_cast<int>(width),
-                          static_cast<int>(height), client.right };
+    ImageRequest request{
+        alignment,   hasTitle, isPressed && !checkBoxMode, static_cast<int>(width), static_cast<int>(height),
+        client.right};
     return PlaceButtonImage(request, ToButtonRect(item), title);
 }
 
 void HoverButton::PaintIcon(DCView dc, bool hasTitle, const RECT& item, ButtonRect& title, bool isPressed,
                             bool isDisabled)
 {
-    ButtonState state{ hovering, isPressed, focused, checkBoxMode };
+    ButtonState state{hovering, isPressed, focused, checkBoxMode};
     const IconSlot& slot = icons[ImageSlot(state, static_cast<bool>(icons[1].icon))];
     ButtonRect place = PlaceImage(hasTitle, item, title, isPressed, slot.width, slot.height);
-    dc.DrawState({ place.left, place.top }, { place.Width(), place.Height() }, slot.icon.GetSafeHandle(),
+    dc.DrawState({place.left, place.top}, {place.Width(), place.Height()}, slot.icon.GetSafeHandle(),
                  DST_ICON | (isDisabled ? DSS_DISABLED : DSS_NORMAL));
 }
 
 void HoverButton::PaintBitmap(DCView dc, bool hasTitle, const RECT& item, ButtonRect& title, bool isPressed,
                               bool isDisabled)
 {
-    ButtonState state{ hovering, isPressed, focused, checkBoxMode };
+    ButtonState state{hovering, isPressed, focused, checkBoxMode};
     const BitmapSlot& slot = bitmaps[ImageSlot(state, bitmaps[1].bitmap != nullptr)];
     ButtonRect place = PlaceImage(hasTitle, item, title, isPressed, slot.width, slot.height);
     int width = static_cast<int>(slot.width);
@@ -637,12 +638,12 @@ void HoverButton::PaintBitmap(DCView dc, bool hasTitle, const RECT& item, Button
     {
         CMemDC scratchDC(dc.GetSafeHandle());
         ScopedSelect selectScratch(scratchDC, scratch);
-        RECT all{ 0, 0, width, height };
+        RECT all{0, 0, width, height};
         scratchDC.FillRect(&all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
         COLORREF previous = scratchDC.SetBkColor(kWhite);
         scratchDC.BitBlt(0, 0, width, height, mask, 0, 0, SRCAND);
         scratchDC.BitBlt(0, 0, width, height, image, 0, 0, SRCPAINT);
         scratchDC.SetBkColor(previous);
     }
-    dc.DrawState({ place.left, place.top }, { width, height }, scratch, DST_BITMAP | DSS_DISABLED);
+    dc.DrawState({place.left, place.top}, {width, height}, scratch, DST_BITMAP | DSS_DISABLED);
 }

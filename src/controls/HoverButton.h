@@ -117,8 +117,7 @@ private:
     ButtonRect PlaceImage(bool hasTitle, const RECT& item, ButtonRect& title, bool isPressed, UINT width,
                           UINT height) const;
     void PaintIcon(DCView dc, bool hasTitle, const RECT& item, ButtonRect& title, bool isPressed, bool isDisabled);
-    void PaintBitmap(DCView dc, bool hasTitle, const RECT& item, ButtonRect& title, bool isPressed,
-                     bool isDisabled);
+    void PaintBitmap(DCView dc, bool hasTitle, const RECT& item, ButtonRect& title, bool isPressed, bool isDisabled);
 
     bool showDisabledBitmap = true;
     bool flat = true;

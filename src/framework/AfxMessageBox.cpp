@@ -11,7 +11,7 @@ MessageBoxHook& Hook()
     static MessageBoxHook hook;
     return hook;
 }
-} // namespace
+}  // namespace
 
 int AfxMessageBox(const std::string& text, UINT type)
 {

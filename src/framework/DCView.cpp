@@ -46,7 +46,7 @@ void DCView::Draw3dRect(const RECT* rect, COLORREF topLeft, COLORREF bottomRight
     const int width = rect->right - rect->left;
     const int height = rect->bottom - rect->top;
     auto bar = [this](int x, int y, int w, int h, COLORREF color) {
-        RECT r{ x, y, x + w, y + h };
+        RECT r{x, y, x + w, y + h};
         COLORREF old = ::SetBkColor(handle, color);
         ::ExtTextOutW(handle, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
         ::SetBkColor(handle, old);
@@ -103,12 +103,14 @@ COLORREF DCView::SetPixel(int x, int y, COLORREF color) const
 
 BOOL DCView::DrawState(POINT at, SIZE size, HICON icon, UINT flags) const
 {
-    return ::DrawStateW(handle, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y, size.cx, size.cy, flags);
+    return ::DrawStateW(handle, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, at.x, at.y, size.cx, size.cy,
+                        flags);
 }
 
 BOOL DCView::DrawState(POINT at, SIZE size, HBITMAP bitmap, UINT flags) const
 {
-    return ::DrawStateW(handle, nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, at.x, at.y, size.cx, size.cy, flags);
+    return ::DrawStateW(handle, nullptr, nullptr, reinterpret_cast<LPARAM>(bitmap), 0, at.x, at.y, size.cx, size.cy,
+                        flags);
 }
 
 int DCView::DrawText(const std::string& text, RECT* rect, UINT format) const

@@ -15,8 +15,7 @@ INT_PTR CALLBACK EmptyDialogProc(HWND, UINT, WPARAM, LPARAM)
 
 bool IsInputMessage(UINT message)
 {
-    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) ||
-           (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
+    return (message >= WM_KEYFIRST && message <= WM_KEYLAST) || (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST);
 }
 
 BOOL CALLBACK PassSysColorChange(HWND child, LPARAM)
@@ -25,7 +24,7 @@ BOOL CALLBACK PassSysColorChange(HWND child, LPARAM)
     return TRUE;
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)

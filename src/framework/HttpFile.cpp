@@ -5,7 +5,9 @@
 
 #include "framework/CodePage.h"
 
-CHttpFile::CHttpFile(InternetHandle h) : request(std::move(h)) {}
+CHttpFile::CHttpFile(InternetHandle h) : request(std::move(h))
+{
+}
 
 BOOL CHttpFile::QueryInfoStatusCode(DWORD& status) const
 {

@@ -14,8 +14,8 @@ public:
     CInternetSession& operator=(const CInternetSession&) = delete;
 
     // Sends a GET for url. Throws CInternetException when the request cannot be made.
-    std::unique_ptr<CHttpFile> OpenURL(const std::string& url, DWORD_PTR context, DWORD flags,
-                                       const char* headers, DWORD headersLength);
+    std::unique_ptr<CHttpFile> OpenURL(const std::string& url, DWORD_PTR context, DWORD flags, const char* headers,
+                                       DWORD headersLength);
     void Close();
 
 private:

@@ -17,7 +17,8 @@ int CListCtrl::InsertColumn(int column, const std::string& heading, int format, 
         col.mask |= LVCF_SUBITEM;
         col.iSubItem = subItem;
     }
-    return static_cast<int>(SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col)));
+    return static_cast<int>(
+        SendMessage(LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&col)));
 }
 
 int CListCtrl::GetColumnWidth(int column) const
@@ -51,7 +52,8 @@ BOOL CListCtrl::SetItemText(int index, int subItem, const std::string& text)
     LVITEMW item{};
     item.iSubItem = subItem;
     item.pszText = wide.data();
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
 }
 
 std::string CListCtrl::GetItemText(int index, int subItem) const
@@ -95,7 +97,8 @@ BOOL CListCtrl::SetItemState(int index, UINT state, UINT mask)
     LVITEMW item{};
     item.state = state;
     item.stateMask = mask;
-    return static_cast<BOOL>(SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+    return static_cast<BOOL>(
+        SendMessage(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
 }
 
 int CListCtrl::GetItemCount() const

@@ -39,7 +39,8 @@ HMENU LevelOfItem(HMENU root, ULONG_PTR itemData)
 bool DrawMenuItem(LPARAM lParam)
 {
     auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-    CMenu* menu = item->CtlType == ODT_MENU ? CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(item->hwndItem)) : nullptr;
+    CMenu* menu =
+        item->CtlType == ODT_MENU ? CMenu::FromHandlePermanent(reinterpret_cast<HMENU>(item->hwndItem)) : nullptr;
     if (menu)
         menu->DrawItem(item);
     return menu != nullptr;

@@ -2,5 +2,4 @@
 #include "framework/Wnd.h"
 
 // Static control.
-class CStatic : public CWnd {
-};
+class CStatic : public CWnd {};

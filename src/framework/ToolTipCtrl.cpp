@@ -6,7 +6,7 @@
 
 BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style)
 {
-    RECT rect{ CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT };
+    RECT rect{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
     return CreateEx(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | style, rect, parent->GetSafeHwnd(), 0);
 }
 

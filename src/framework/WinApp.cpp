@@ -18,8 +18,8 @@ std::wstring ReadIniString(const std::wstring& file, const std::string& section,
     std::wstring wideEntry = MultiByteToWide(entry);
     std::wstring value(256, L'\0');
     for (;;) {
-        DWORD n = ::GetPrivateProfileStringW(wideSection.c_str(), wideEntry.c_str(), defaultValue.c_str(),
-                                             value.data(), static_cast<DWORD>(value.size()), file.c_str());
+        DWORD n = ::GetPrivateProfileStringW(wideSection.c_str(), wideEntry.c_str(), defaultValue.c_str(), value.data(),
+                                             static_cast<DWORD>(value.size()), file.c_str());
         if (n + 1 < value.size()) {
             value.resize(n);
             return value;
@@ -28,7 +28,7 @@ std::wstring ReadIniString(const std::wstring& file, const std::string& section,
     }
 }
 
-} // namespace
+}  // namespace
 
 CWinApp::CWinApp() : profilePath(AfxGetProgramStem() + L".ini")
 {
@@ -85,7 +85,7 @@ std::string AfxLoadString(UINT id)
 
 void AfxInitCommonControls()
 {
-    INITCOMMONCONTROLSEX controls{ sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES };
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_STANDARD_CLASSES};
     ::InitCommonControlsEx(&controls);
 }
 

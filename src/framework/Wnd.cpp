@@ -54,7 +54,7 @@ bool EntryMatches(const MessageEntry& entry, const Message& msg)
     }
 }
 
-} // namespace
+}  // namespace
 
 CWnd::~CWnd()
 {
@@ -104,16 +104,16 @@ BOOL CWnd::WalkPreTranslateTree(HWND stop, MSG* msg)
     return FALSE;
 }
 
-BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
-                    const RECT& rect, HWND parent, UINT id)
+BOOL CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                    HWND parent, UINT id)
 {
     if (m_hWnd)
         return FALSE;
     WindowCreationHook hook([this](HWND created) { SubclassWindow(created); });
-    HWND hwnd = ::CreateWindowExW(exStyle, className ? className : DefaultClassName(), windowName, style,
-                                  rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                                  parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                                  ::GetModuleHandleW(nullptr), nullptr);
+    HWND hwnd =
+        ::CreateWindowExW(exStyle, className ? className : DefaultClassName(), windowName, style, rect.left, rect.top,
+                          rect.right - rect.left, rect.bottom - rect.top, parent,
+                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), ::GetModuleHandleW(nullptr), nullptr);
     return hwnd != nullptr;
 }
 
@@ -181,7 +181,7 @@ int CWnd::MessageBox(const std::string& text, const std::string& caption, UINT t
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    Message msg{ message, wParam, lParam, 0 };
+    Message msg{message, wParam, lParam, 0};
     currentMessage = &msg;
     if (OnWndMsg(msg))
         return msg.result;
@@ -223,8 +223,8 @@ void CWnd::OnSysCommand(UINT, LPARAM)
 
 const MessageMap* CWnd::GetThisMessageMap()
 {
-    static const MessageEntry entries[] = { { 0, 0, 0, nullptr } };
-    static const MessageMap map{ nullptr, entries };
+    static const MessageEntry entries[] = {{0, 0, 0, nullptr}};
+    static const MessageMap map{nullptr, entries};
     return &map;
 }
 
@@ -285,7 +285,7 @@ bool CWnd::ReflectToChild(Message& msg)
     CWnd* child = target && target != m_hWnd ? FromHandlePermanent(target) : nullptr;
     if (!child)
         return false;
-    Message reflected{ WM_REFLECT_BASE + msg.message, msg.wParam, msg.lParam, 0 };
+    Message reflected{WM_REFLECT_BASE + msg.message, msg.wParam, msg.lParam, 0};
     if (!child->Dispatch(reflected))
         return false;
     msg.result = reflected.result;

@@ -33,8 +33,8 @@ public:
     // its parent chain, ending at stop.
     static BOOL WalkPreTranslateTree(HWND stop, MSG* msg);
 
-    BOOL CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style,
-                  const RECT& rect, HWND parent, UINT id);
+    BOOL CreateEx(DWORD exStyle, const wchar_t* className, const wchar_t* windowName, DWORD style, const RECT& rect,
+                  HWND parent, UINT id);
     BOOL Attach(HWND hwnd);
     HWND Detach();
     BOOL SubclassWindow(HWND hwnd);

@@ -64,7 +64,7 @@ void WndView::ClientToScreen(POINT* point) const
 BOOL WndView::TrackMouseLeave() const
 {
     // The record's own size: the 32-bit one is refused on x86_64.
-    TRACKMOUSEEVENT track{ sizeof(track), TME_LEAVE, m_hWnd, 0 };
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, m_hWnd, 0};
     return ::_TrackMouseEvent(&track);
 }
 

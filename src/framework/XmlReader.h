@@ -2,8 +2,8 @@
 #include <string>
 
 #include <windows.h>
-#include <xmllite.h>
 #include <wrl/client.h>
+#include <xmllite.h>
 
 // The platform's XML reader (XmlLite) over bytes in memory, forward only.
 // Document type declarations are prohibited: a document with one fails, so

@@ -27,11 +27,10 @@ int CompareDateTexts(const std::string& a, const std::string& b);
 
 // The list's comparison of two rows' texts. The form of t1 alone decides the
 // method; descending swaps the arguments rather than negating the result.
-int CompareRowTexts(const std::string& t1, const std::string& t2, bool ascending,
-                    TextCollator collate);
+int CompareRowTexts(const std::string& t1, const std::string& t2, bool ascending, TextCollator collate);
 
 // As CompareRowTexts on column `column` of two rows. A null row (its item data
 // not set yet) or a column it does not have reads as the empty text, which is
 // the number 0: such rows group with empty cells and zero values.
-int CompareRowData(const std::vector<std::string>* row1, const std::vector<std::string>* row2,
-                   int column, bool ascending, TextCollator collate);
+int CompareRowData(const std::vector<std::string>* row1, const std::vector<std::string>* row2, int column,
+                   bool ascending, TextCollator collate);

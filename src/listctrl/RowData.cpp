@@ -5,7 +5,7 @@
 
 namespace {
 // Rows are made on worker threads and freed on the UI thread.
-std::atomic<int> liveCount{ 0 };
+std::atomic<int> liveCount{0};
 }
 
 RowData::RowData(std::vector<std::string> columnTexts) : columnTexts(std::move(columnTexts))

@@ -1,8 +1,12 @@
 #include "listctrl/SortArrow.h"
 
-int SortArrowInset(const HeaderRect& item) { return (item.bottom - item.top) / 4; }
+int SortArrowInset(const HeaderRect& item)
+{
+    return (item.bottom - item.top) / 4;
+}
 
-HeaderLabel ComputeHeaderLabel(const HeaderRect& item, bool pressed, bool isSortColumn) {
+HeaderLabel ComputeHeaderLabel(const HeaderRect& item, bool pressed, bool isSortColumn)
+{
     HeaderLabel label;
     HeaderRect& r = label.rect;
     r = item;
@@ -12,14 +16,16 @@ HeaderLabel ComputeHeaderLabel(const HeaderRect& item, bool pressed, bool isSort
         r.top += 2;
     }
     int o = SortArrowInset(item);
-    if (isSortColumn) r.right -= 3 * o;
+    if (isSortColumn)
+        r.right -= 3 * o;
     r.left += o;
     r.right -= o;
     label.drawText = r.left < r.right;
     return label;
 }
 
-SortArrowPaths ComputeSortArrow(const HeaderRect& item, bool ascending) {
+SortArrowPaths ComputeSortArrow(const HeaderRect& item, bool ascending)
+{
     const int o = SortArrowInset(item);
     const int R = item.right;
     const int B = item.bottom;

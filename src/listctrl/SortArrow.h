@@ -17,13 +17,17 @@ struct ArrowPoint {
     int y = 0;
 };
 
-inline bool operator==(const ArrowPoint& a, const ArrowPoint& b) { return a.x == b.x && a.y == b.y; }
-inline bool operator==(const HeaderRect& a, const HeaderRect& b) {
+inline bool operator==(const ArrowPoint& a, const ArrowPoint& b)
+{
+    return a.x == b.x && a.y == b.y;
+}
+inline bool operator==(const HeaderRect& a, const HeaderRect& b)
+{
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
 struct HeaderLabel {
-    HeaderRect rect;     // where the title is drawn
+    HeaderRect rect;        // where the title is drawn
     bool drawText = false;  // false when the shrunk rectangle is empty
 };
 

@@ -19,12 +19,12 @@ constexpr int kTextBufferLength = 255;
 
 HeaderRect ToHeaderRect(const RECT& rect)
 {
-    return { rect.left, rect.top, rect.right, rect.bottom };
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 RECT ToRect(const HeaderRect& rect)
 {
-    return { rect.left, rect.top, rect.right, rect.bottom };
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 UINT AlignmentFlags(int format)
@@ -41,7 +41,7 @@ void DrawPath(DCView dc, const std::vector<ArrowPoint>& path)
         dc.LineTo(path[i].x, path[i].y);
 }
 
-} // namespace
+}  // namespace
 
 void SortingHeader::ShowSortMark(int column, BOOL ascending)
 {
@@ -94,8 +94,8 @@ bool SortingHeader::IsSortColumn(const DRAWITEMSTRUCT& drawItem) const
 
 void SortingHeader::DrawLabel(DCView dc, const DRAWITEMSTRUCT& drawItem) const
 {
-    HeaderLabel label = ComputeHeaderLabel(ToHeaderRect(drawItem.rcItem), drawItem.itemState == ODS_SELECTED,
-                                           IsSortColumn(drawItem));
+    HeaderLabel label =
+        ComputeHeaderLabel(ToHeaderRect(drawItem.rcItem), drawItem.itemState == ODS_SELECTED, IsSortColumn(drawItem));
     if (!label.drawText)
         return;
     wchar_t text[kTextBufferLength] = {};

@@ -4,7 +4,6 @@
 #include "framework/DCView.h"
 #include "framework/HeaderCtrl.h"
 
-
 // The result list's header: remembers the last sorted column and direction
 // and draws that column's item with a 3-D arrow. Loads stored column widths.
 class SortingHeader : public CHeaderCtrl {

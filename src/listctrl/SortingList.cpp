@@ -20,7 +20,7 @@ const std::vector<std::string>* RowTexts(LPARAM row)
     return row ? &reinterpret_cast<const RowData*>(row)->columnTexts : nullptr;
 }
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(SortingList, CListCtrl)
     ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)

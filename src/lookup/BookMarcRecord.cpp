@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "lookup/Iso2709.h"
 #include "lookup/IsbnCleaning.h"
+#include "lookup/Iso2709.h"
 #include "lookup/MarcColumns.h"
 #include "lookup/MarcText.h"
 
@@ -87,8 +87,8 @@ std::string LanguageCode(const std::string& title)
 // article with the spaces, quotes and brackets after it, when a word follows.
 char NonfilingCharacters(const std::string& title)
 {
-    static const char* const kArticles[] = {"the ", "a ",   "an ",  "l'",   "le ",  "la ",  "les ", "el ", "las ",
-                                            "un ",  "une ", "una ", "il ",  "der ", "das ", "ein ", "eine "};
+    static const char* const kArticles[] = {"the ", "a ",   "an ",  "l'",  "le ",  "la ",  "les ", "el ",  "las ",
+                                            "un ",  "une ", "una ", "il ", "der ", "das ", "ein ", "eine "};
     // Starts where the word is no article: the letter A, a place name.
     static const char* const kNoArticle[] = {"a to ", "a & ", "a is ", "las vegas"};
     std::size_t lead = title.find_first_not_of("\"'[(");
@@ -177,7 +177,7 @@ std::string Marc21FixedData(const MarcTimestamp& made, const std::string& year, 
     data.replace(0, 6, DateEntered(made).substr(2));
     data.replace(6, 9, year.empty() ? "nuuuu    " : "s" + year + "    ");
     data.replace(15, 3, "xx ");  // place of publication unknown
-    data[23] = ' ';               // regular print
+    data[23] = ' ';              // regular print
     data[32] = ' ';
     data.replace(35, 5, language + " d");  // not modified; catalogued by neither a national agency nor a cooperative
     return data;
@@ -292,9 +292,8 @@ MarcRecord CompletedReceived(const MarcRecord& received, MarcFlavour flavour, co
 
 }
 
-MarcRecord ComposeBookRecord(const std::string& isbn, const std::vector<ResultFields>& rows,
-                             const MarcRecord* received, MarcFlavour receivedFlavour, MarcFlavour wanted,
-                             const MarcTimestamp& made)
+MarcRecord ComposeBookRecord(const std::string& isbn, const std::vector<ResultFields>& rows, const MarcRecord* received,
+                             MarcFlavour receivedFlavour, MarcFlavour wanted, const MarcTimestamp& made)
 {
     MarcRecord record;
     if (received && receivedFlavour == wanted) {

@@ -16,6 +16,5 @@ struct MarcTimestamp {
 // the price and the cover it lacks. Otherwise the record is built from the columns, per slot the first
 // non-empty value over the received record's columns and then the rows. The ISBN goes to 001 as given and,
 // by its check digit, to the valid or the invalid ISBN subfield.
-MarcRecord ComposeBookRecord(const std::string& isbn, const std::vector<ResultFields>& rows,
-                             const MarcRecord* received, MarcFlavour receivedFlavour, MarcFlavour wanted,
-                             const MarcTimestamp& made);
+MarcRecord ComposeBookRecord(const std::string& isbn, const std::vector<ResultFields>& rows, const MarcRecord* received,
+                             MarcFlavour receivedFlavour, MarcFlavour wanted, const MarcTimestamp& made);

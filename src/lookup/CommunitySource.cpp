@@ -8,15 +8,15 @@ namespace {
 void SetLabels(BookRecord& record, const SourceConfig& config)
 {
     static const char* const kLabels[kSlotCount] = {
-        "\xB7\xD6\xC0\xE0\xBA\xC5\xA3\xBA",                      // 分类号：
+        "\xB7\xD6\xC0\xE0\xBA\xC5\xA3\xBA",  // 分类号：
         "<span property=\"v:itemreviewed\">",
-        "<span class=\"pl\"> \xD7\xF7\xD5\xDF</span>:",            // 作者
-        "<span class=\"pl\">\xB3\xF6\xB0\xE6\xC9\xE7:",            // 出版社
-        "<span class=\"pl\">\xD2\xB3\xCA\xFD:",                    // 页数
-        "\xBF\xAA\xB1\xBE",                                        // 开本
-        "<span class=\"pl\">\xB3\xF6\xB0\xE6\xC4\xEA:",            // 出版年
-        "\xB0\xE6\xB4\xCE",                                        // 版次
-        "<span class=\"pl\">\xB6\xA8\xBC\xDB:",                    // 定价
+        "<span class=\"pl\"> \xD7\xF7\xD5\xDF</span>:",  // 作者
+        "<span class=\"pl\">\xB3\xF6\xB0\xE6\xC9\xE7:",  // 出版社
+        "<span class=\"pl\">\xD2\xB3\xCA\xFD:",          // 页数
+        "\xBF\xAA\xB1\xBE",                              // 开本
+        "<span class=\"pl\">\xB3\xF6\xB0\xE6\xC4\xEA:",  // 出版年
+        "\xB0\xE6\xB4\xCE",                              // 版次
+        "<span class=\"pl\">\xB6\xA8\xBC\xDB:",          // 定价
         "",
         "<div class=\"intro\">",
     };
@@ -33,8 +33,7 @@ std::string CutCurrency(const std::string& price)
 
 }
 
-void LookupCommunity(BookRecord& record, const std::string& isbn, const SourceConfig& config,
-                     const PageFetch& fetch)
+void LookupCommunity(BookRecord& record, const std::string& isbn, const SourceConfig& config, const PageFetch& fetch)
 {
     const std::string page = fetch(CommunityPageUrl(config, isbn));
     if (page.empty())

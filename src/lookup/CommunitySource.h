@@ -9,8 +9,7 @@
 
 // Fills title, author, publisher, pages, date, price, cover URL and
 // introduction of record from the community page of isbn.
-void LookupCommunity(BookRecord& record, const std::string& isbn, const SourceConfig& config,
-                     const PageFetch& fetch);
+void LookupCommunity(BookRecord& record, const std::string& isbn, const SourceConfig& config, const PageFetch& fetch);
 
 // The community source as a value: what the community page of isbn gave.
 SourceOutcome AskCommunity(const std::string& isbn, const SourceConfig& config, const PageResultFetch& fetch);

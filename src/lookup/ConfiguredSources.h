@@ -7,8 +7,7 @@
 #include "lookup/SourceOutcome.h"
 
 // One source: ISBN, settings and a page fetch in, what it found out.
-using SourceAsk = SourceOutcome (*)(const std::string& isbn, const SourceConfig& config,
-                                    const PageResultFetch& fetch);
+using SourceAsk = SourceOutcome (*)(const std::string& isbn, const SourceConfig& config, const PageResultFetch& fetch);
 
 struct LookupSource {
     SourceKind kind;

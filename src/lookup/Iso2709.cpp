@@ -99,9 +99,9 @@ void CleanField(MarcField& field)
     if (!IsPrintable(field.indicator2))
         field.indicator2 = ' ';
     auto& subfields = field.subfields;
-    subfields.erase(std::remove_if(subfields.begin(), subfields.end(),
-                                   [](const MarcSubfield& s) { return !ValidCode(s.code); }),
-                    subfields.end());
+    subfields.erase(
+        std::remove_if(subfields.begin(), subfields.end(), [](const MarcSubfield& s) { return !ValidCode(s.code); }),
+        subfields.end());
     for (MarcSubfield& subfield : subfields)
         subfield.value = CleanMarcText(subfield.value);
 }
@@ -198,7 +198,8 @@ void FitIso2709(MarcRecord& record)
 {
     std::string& leader = record.leader;
     leader.resize(kLeaderSize, ' ');
-    std::replace_if(leader.begin(), leader.end(), [](char c) { return !IsPrintable(c); }, ' ');
+    std::replace_if(
+        leader.begin(), leader.end(), [](char c) { return !IsPrintable(c); }, ' ');
     leader.replace(10, 2, "22");
     leader.replace(20, 3, "450");
     auto& fields = record.fields;

@@ -10,15 +10,15 @@ constexpr char kHitMarker[] = "bookdetail.aspx?id=";
 constexpr std::size_t kHitMarkerLength = sizeof(kHitMarker) - 1;
 
 const char* const kLabels[] = {
-    "\xB7\xD6\xC0\xE0\xBA\xC5\xA3\xBA",  // 分类号：
-    "\xCC\xE2\xC3\xFB\xA3\xBA",          // 题名：
-    "\xD4\xF0\xC8\xCE\xD5\xDF\xA3\xBA",  // 责任者：
-    "\xB3\xF6\xB0\xE6\xC9\xE7\xA3\xBA",  // 出版社：
-    "\xD2\xB3\xCA\xFD\xA3\xBA",          // 页数：
-    "\xBF\xAA\xB1\xBE",                  // 开本
+    "\xB7\xD6\xC0\xE0\xBA\xC5\xA3\xBA",          // 分类号：
+    "\xCC\xE2\xC3\xFB\xA3\xBA",                  // 题名：
+    "\xD4\xF0\xC8\xCE\xD5\xDF\xA3\xBA",          // 责任者：
+    "\xB3\xF6\xB0\xE6\xC9\xE7\xA3\xBA",          // 出版社：
+    "\xD2\xB3\xCA\xFD\xA3\xBA",                  // 页数：
+    "\xBF\xAA\xB1\xBE",                          // 开本
     "\xB3\xF6\xB0\xE6\xC8\xD5\xC6\xDA\xA3\xBA",  // 出版日期：
-    "\xB0\xE6\xB4\xCE",                  // 版次
-    "\xB6\xA8\xBC\xDB\xA3\xBA",          // 定价：
+    "\xB0\xE6\xB4\xCE",                          // 版次
+    "\xB6\xA8\xBC\xDB\xA3\xBA",                  // 定价：
 };
 const std::size_t kLabelCount = sizeof(kLabels) / sizeof(kLabels[0]);
 
@@ -59,8 +59,7 @@ bool ScanDetail(BookRecord& record, const std::string& page)
 
 }
 
-void LookupLibrary(BookRecord& record, const std::string& isbn, const SourceConfig& config,
-                   const PageFetch& fetch)
+void LookupLibrary(BookRecord& record, const std::string& isbn, const SourceConfig& config, const PageFetch& fetch)
 {
     const std::string search = fetch(LibrarySearchUrl(config, isbn));
     if (search.empty())

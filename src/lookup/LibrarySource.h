@@ -9,8 +9,7 @@
 
 // Fills slots 0..8 of record from the detail page of the catalogue's first
 // hit for isbn.
-void LookupLibrary(BookRecord& record, const std::string& isbn, const SourceConfig& config,
-                   const PageFetch& fetch);
+void LookupLibrary(BookRecord& record, const std::string& isbn, const SourceConfig& config, const PageFetch& fetch);
 
 // The library source as a value: what the catalogue's search and first hit for isbn gave.
 SourceOutcome AskLibrary(const std::string& isbn, const SourceConfig& config, const PageResultFetch& fetch);

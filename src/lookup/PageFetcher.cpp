@@ -203,9 +203,8 @@ std::string ConvertPageLines(const std::string& lines)
     // one by one, at a fraction of the cost. A NUL would end that call early.
     if (lines.find('\0') == std::string::npos) {
         const std::string converted = ConvertCodePage(lines, CP_UTF8, kPageCodePage);
-        ForEachLine(converted, [&](std::size_t start, std::size_t length) {
-            out.append(converted, start, length) += "\r\n";
-        });
+        ForEachLine(converted,
+                    [&](std::size_t start, std::size_t length) { out.append(converted, start, length) += "\r\n"; });
         return out;
     }
     ForEachLine(lines, [&](std::size_t start, std::size_t length) {

@@ -32,8 +32,8 @@ int RetryDelayMs(const PageResult& result, int retriesDone)
     if (!busy || retriesDone >= kMaxRetries)
         return -1;
     if (result.retryAfterSeconds >= 0)
-        return 1000 * (result.retryAfterSeconds < kMaxRetryAfterSeconds ? result.retryAfterSeconds
-                                                                         : kMaxRetryAfterSeconds);
+        return 1000 *
+               (result.retryAfterSeconds < kMaxRetryAfterSeconds ? result.retryAfterSeconds : kMaxRetryAfterSeconds);
     return 1000 * (retriesDone + 1);
 }
 

@@ -43,9 +43,8 @@ std::string LibraryDetailUrl(const SourceConfig& config, const std::string& id)
 std::string SruSearchUrl(const SourceConfig& config, const std::string& isbn)
 {
     const char* join = config.sruBase.find('?') == std::string::npos ? "?" : "&";
-    return config.sruBase + join + "version=1.1&operation=searchRetrieve&query=" +
-           EncodeUrlComponent(config.sruIndex) + "%3D" + EncodeUrlComponent(CqlTerm(isbn)) +
-           "&maximumRecords=1&recordSchema=marcxml";
+    return config.sruBase + join + "version=1.1&operation=searchRetrieve&query=" + EncodeUrlComponent(config.sruIndex) +
+           "%3D" + EncodeUrlComponent(CqlTerm(isbn)) + "&maximumRecords=1&recordSchema=marcxml";
 }
 
 std::string CqlTerm(const std::string& isbn)

@@ -11,7 +11,7 @@ struct ResultColumn {
 };
 
 constexpr ResultColumn kResultColumns[] = {
-    {"条形码", 120}, {"分类号", 80}, {"书名", 150}, {"著译者", 60}, {"出版处", 120}, {"页数", 80},
+    {"条形码", 120}, {"分类号", 80}, {"书名", 150}, {"著译者", 60}, {"出版处", 120},  {"页数", 80},
     {"开本", 80},    {"版期", 80},   {"版次", 80},  {"单价", 80},   {"图片网址", 20},
 };
 constexpr int kResultColumnCount = sizeof(kResultColumns) / sizeof(kResultColumns[0]);

@@ -204,7 +204,7 @@ bool ReadAnswerPart(CXmlReader& xml, const std::wstring& sru, AnswerParts& parts
                 return SkipElement(record);
             return ForEachChild(record, [&](CXmlReader& x) {
                 return IsElement(x, sru.c_str(), L"recordData") ? ReadRecordData(x, parts.found, parts.record)
-                                                                  : SkipElement(x);
+                                                                : SkipElement(x);
             });
         });
     if (name == L"diagnostics")

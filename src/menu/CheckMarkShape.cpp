@@ -1,6 +1,7 @@
 #include "menu/CheckMarkShape.h"
 
-std::array<MarkStroke, 7> CheckMarkStrokes(int x, int y) {
+std::array<MarkStroke, 7> CheckMarkStrokes(int x, int y)
+{
     // A short arm down to the right, then a long arm up to the right.
     static constexpr int firstRow[7] = {2, 3, 4, 3, 2, 1, 0};
     std::array<MarkStroke, 7> strokes;
@@ -9,10 +10,17 @@ std::array<MarkStroke, 7> CheckMarkStrokes(int x, int y) {
     return strokes;
 }
 
-MenuRect BulletBox(int x, int y) { return {x, y, x + 6, y + 6}; }
+MenuRect BulletBox(int x, int y)
+{
+    return {x, y, x + 6, y + 6};
+}
 
-MenuPoint ClassicMarkOrigin(const MenuRect& box, bool bullet) {
+MenuPoint ClassicMarkOrigin(const MenuRect& box, bool bullet)
+{
     return {box.left + (bullet ? 5 : 4), box.top + 4};
 }
 
-MenuPoint FlatMarkOrigin(const MenuRect& box) { return {box.left + 5, box.top + 4}; }
+MenuPoint FlatMarkOrigin(const MenuRect& box)
+{
+    return {box.left + 5, box.top + 4};
+}

@@ -5,12 +5,16 @@
 namespace {
 
 // (x + 1) / 2 truncated toward zero, never below 0.
-int HalfOf(int x) { return std::max(0, (x + 1) / 2); }
+int HalfOf(int x)
+{
+    return std::max(0, (x + 1) / 2);
+}
 
 }  // namespace
 
-FlatLayout LayOutFlatItem(const MenuRect& item, int glyphWidth, int glyphHeight,
-                          bool glyphVariants, bool hasAccelerator) {
+FlatLayout LayOutFlatItem(const MenuRect& item, int glyphWidth, int glyphHeight, bool glyphVariants,
+                          bool hasAccelerator)
+{
     const int L = item.left, T = item.top, R = item.right, B = item.bottom, H = B - T;
     FlatLayout layout;
     layout.margin = glyphVariants ? 7 : 4;

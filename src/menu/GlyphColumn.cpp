@@ -1,6 +1,7 @@
 #include "menu/GlyphColumn.h"
 
-GlyphChoice ChooseClassicGlyph(const GlyphRecordIds& ids) {
+GlyphChoice ChooseClassicGlyph(const GlyphRecordIds& ids)
+{
     GlyphChoice choice;
     if (ids.glyphId < 0 && ids.sharedGlyphIndex >= 0) {
         choice.source = GlyphSource::Shared;
@@ -13,8 +14,8 @@ GlyphChoice ChooseClassicGlyph(const GlyphRecordIds& ids) {
     return choice;
 }
 
-GlyphChoice ChooseFlatGlyph(const GlyphRecordIds& ids, bool glyphVariants, int ownImageCount,
-                            bool sharedHasVariants) {
+GlyphChoice ChooseFlatGlyph(const GlyphRecordIds& ids, bool glyphVariants, int ownImageCount, bool sharedHasVariants)
+{
     GlyphChoice choice;
     if (ids.glyphId < 0 && ids.glyphIndex < 0 && ids.sharedGlyphIndex >= 0) {
         choice.source = GlyphSource::Shared;
@@ -35,16 +36,18 @@ GlyphChoice ChooseFlatGlyph(const GlyphRecordIds& ids, bool glyphVariants, int o
     return choice;
 }
 
-GlyphKind ClassifyGlyphColumn(bool hasGlyph, const ItemStates& states, int checkSelectedId,
-                              int checkNormalId) {
+GlyphKind ClassifyGlyphColumn(bool hasGlyph, const ItemStates& states, int checkSelectedId, int checkNormalId)
+{
     if (!hasGlyph) {
         const bool checkImage = (states.selected && checkSelectedId > 0) || checkNormalId > 0;
         return states.checked && checkImage ? GlyphKind::CheckImage : GlyphKind::None;
     }
-    if (states.grayed) return GlyphKind::Disabled;
+    if (states.grayed)
+        return GlyphKind::Disabled;
     return states.selected ? GlyphKind::Selected : GlyphKind::Plain;
 }
 
-bool GlyphColumnInUse(GlyphKind kind, const ItemStates& states) {
+bool GlyphColumnInUse(GlyphKind kind, const ItemStates& states)
+{
     return kind != GlyphKind::None || states.checked;
 }

@@ -8,7 +8,7 @@ struct GlyphChoice {
     GlyphSource source = GlyphSource::Own;
     int image = -1;
     bool hasGlyph = false;
-    int faded = -1;   // flat look, when the glyph has variants
+    int faded = -1;  // flat look, when the glyph has variants
     int shadow = -1;
 };
 
@@ -25,8 +25,7 @@ GlyphChoice ChooseClassicGlyph(const GlyphRecordIds& ids);
 // an index of its own; variants follow the image at index 0 of the item's
 // own list when it has more than two images, or HasGlyphVariants of the
 // shared one.
-GlyphChoice ChooseFlatGlyph(const GlyphRecordIds& ids, bool glyphVariants, int ownImageCount,
-                            bool sharedHasVariants);
+GlyphChoice ChooseFlatGlyph(const GlyphRecordIds& ids, bool glyphVariants, int ownImageCount, bool sharedHasVariants);
 
 enum class GlyphKind { CheckImage, None, Plain, Disabled, Selected };
 
@@ -36,8 +35,7 @@ struct ItemStates {
     bool checked = false;
 };
 
-GlyphKind ClassifyGlyphColumn(bool hasGlyph, const ItemStates& states, int checkSelectedId,
-                              int checkNormalId);
+GlyphKind ClassifyGlyphColumn(bool hasGlyph, const ItemStates& states, int checkSelectedId, int checkNormalId);
 
 // The highlight leaves the glyph column out when it is in use.
 bool GlyphColumnInUse(GlyphKind kind, const ItemStates& states);

@@ -25,11 +25,11 @@ public:
     std::wstring GetWideText() const { return menuText.value_or(std::wstring()); }
 
     std::optional<std::wstring> menuText;  // with any "&" and "\t" shortcut
-    int glyphIndex = -1;        // the item's glyph in glyphImages
-    int sharedGlyphIndex = -1;  // in GlyphMenu's shared glyph list; -1 none
-    int glyphId = -1;           // -1: no glyph of its own
-    UINT flags = 0;             // MF_ flags last given to the platform
-    UINT_PTR commandId = 0;     // a popup's submenu handle; 0 for a separator
-    bool claimed = false;       // mark while re-syncing with the platform
+    int glyphIndex = -1;                   // the item's glyph in glyphImages
+    int sharedGlyphIndex = -1;             // in GlyphMenu's shared glyph list; -1 none
+    int glyphId = -1;                      // -1: no glyph of its own
+    UINT flags = 0;                        // MF_ flags last given to the platform
+    UINT_PTR commandId = 0;                // a popup's submenu handle; 0 for a separator
+    bool claimed = false;                  // mark while re-syncing with the platform
     std::unique_ptr<CImageList> glyphImages;
 };

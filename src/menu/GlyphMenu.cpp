@@ -106,8 +106,7 @@ BOOL GlyphMenu::Destroy()
 
 void GlyphMenu::Unregister(HMENU menu)
 {
-    registeredPopups.erase(std::remove(registeredPopups.begin(), registeredPopups.end(), menu),
-                           registeredPopups.end());
+    registeredPopups.erase(std::remove(registeredPopups.begin(), registeredPopups.end(), menu), registeredPopups.end());
 }
 
 // Takes out the popups that a menu object owns, which that object destroys;

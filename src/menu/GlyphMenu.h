@@ -84,11 +84,11 @@ public:
     // The images at index, index + 1 and index + 2 belong to one command.
     static bool HasGlyphVariants(int index);
     int AddSharedGlyph(const CImageList& list, int index, UINT_PTR id) const;
-    void DrawDisabledGlyphDib(HDC dc, int x, int y, int width, int height, HBITMAP source, int sourceX,
-                              int sourceY, COLORREF background) const;
+    void DrawDisabledGlyphDib(HDC dc, int x, int y, int width, int height, HBITMAP source, int sourceX, int sourceY,
+                              COLORREF background) const;
     // Overwrites the source bitmap's (0, 0, width, height) as its scratch.
-    void DrawDisabledGlyph(HDC dc, int x, int y, int width, int height, HBITMAP source, int sourceX,
-                           int sourceY, COLORREF background) const;
+    void DrawDisabledGlyph(HDC dc, int x, int y, int width, int height, HBITMAP source, int sourceX, int sourceY,
+                           COLORREF background) const;
 
     // ---- Drawing of the two looks (menu/GlyphMenuDraw*.cpp).
     void DrawClassicItem(LPDRAWITEMSTRUCT item);

@@ -76,8 +76,7 @@ bool GlyphMenu::FindToolBarImage(UINT id, int toolBarResource, int& imageIndex) 
     return image >= 0;
 }
 
-std::unique_ptr<GlyphItemRecord> GlyphMenu::ReplaceItem(int position, UINT flags, UINT_PTR id,
-                                                         const std::string& text)
+std::unique_ptr<GlyphItemRecord> GlyphMenu::ReplaceItem(int position, UINT flags, UINT_PTR id, const std::string& text)
 {
     auto record = std::make_unique<GlyphItemRecord>();
     record->SetText(text.c_str());
@@ -117,8 +116,8 @@ int GlyphMenu::MenuBarOffset() const
         std::string text = GetMenuString(position, MF_BYPOSITION);
         if (text.empty())
             continue;
-        auto same = std::find_if(items.begin(), items.end(),
-                                 [&text](const auto& record) { return record->GetText() == text; });
+        auto same =
+            std::find_if(items.begin(), items.end(), [&text](const auto& record) { return record->GetText() == text; });
         if (same != items.end()) {
             int index = static_cast<int>(same - items.begin());
             return position >= index ? position - index : 0;
@@ -190,7 +189,8 @@ std::unique_ptr<GlyphItemRecord> GlyphMenu::ResyncItem(int position)
         std::string text = GetMenuString(position, MF_BYPOSITION);
         GlyphItemRecord* record = ClaimRecord(id);
         if (!record)
-            return ReplaceItem(position, (state & 0xFF & ~MF_POPUP) | MF_BYPOSITION | MF_OWNERDRAW | MF_POPUP, id, text);
+            return ReplaceItem(position, (state & 0xFF & ~MF_POPUP) | MF_BYPOSITION | MF_OWNERDRAW | MF_POPUP, id,
+                               text);
         if (!text.empty())
             record->SetText(text.c_str());
         return TakeClaimed(record);

@@ -43,7 +43,8 @@ void DrawClassicGlyphCell(const GlyphMenu& menu, const ClassicItem& item)
         return;
     }
     // A check image without check images shows as a checked glyph would.
-    const bool checkedRow = item.kind == GlyphKind::CheckImage || (item.kind == GlyphKind::Plain && item.states.checked);
+    const bool checkedRow =
+        item.kind == GlyphKind::CheckImage || (item.kind == GlyphKind::Plain && item.states.checked);
     dc.FillSolidRect(&inner, checkedRow ? BlendToWhite(item.bg, 0.6) : item.bg);
     if (GlyphMenu::IsModernShell() && (checkedRow || item.kind == GlyphKind::Selected)) {
         RECT cell = ToRect(item.layout.glyphCell);
@@ -95,7 +96,7 @@ void GlyphMenu::DrawClassicItem(LPDRAWITEMSTRUCT draw)
     item.states = StatesOf(*draw, selectDisabledClassic != 0);
     const std::wstring wholeText = record.GetWideText();
     const ItemText text = SplitItemText(wholeText);
-    const GlyphChoice glyph = ChooseClassicGlyph({ record.glyphId, record.glyphIndex, record.sharedGlyphIndex });
+    const GlyphChoice glyph = ChooseClassicGlyph({record.glyphId, record.glyphIndex, record.sharedGlyphIndex});
     item.list = glyph.source == GlyphSource::Shared ? &sharedGlyphList : record.glyphImages.get();
     item.image = glyph.image;
     item.kind = ClassifyGlyphColumn(glyph.hasGlyph, item.states, checkSelectedId, checkNormalId);

@@ -142,9 +142,8 @@ struct GrayedBuffer {
 void TakeFlatGlyph(FlatItem& item, const GlyphItemRecord& record)
 {
     const int ownImages = record.glyphImages ? record.glyphImages->GetImageCount() : 0;
-    const bool sharedVariants =
-        record.sharedGlyphIndex >= 0 && GlyphMenu::HasGlyphVariants(record.sharedGlyphIndex);
-    item.glyph = ChooseFlatGlyph({ record.glyphId, record.glyphIndex, record.sharedGlyphIndex },
+    const bool sharedVariants = record.sharedGlyphIndex >= 0 && GlyphMenu::HasGlyphVariants(record.sharedGlyphIndex);
+    item.glyph = ChooseFlatGlyph({record.glyphId, record.glyphIndex, record.sharedGlyphIndex},
                                  GlyphMenu::flatGlyphVariants != 0, ownImages, sharedVariants);
     item.list = item.glyph.source == GlyphSource::Shared ? &GlyphMenu::sharedGlyphList : record.glyphImages.get();
 }
@@ -164,8 +163,8 @@ void GlyphMenu::DrawFlatItem(LPDRAWITEMSTRUCT draw)
     item.dc = buffer ? DCView(buffer->dc) : DCView(draw->hDC);
     const std::wstring wholeText = record.GetWideText();
     const ItemText text = SplitItemText(wholeText);
-    item.layout = LayOutFlatItem(ToMenuRect(draw->rcItem), glyphWidth, glyphHeight, flatGlyphVariants != 0,
-                                 text.hasAccelerator);
+    item.layout =
+        LayOutFlatItem(ToMenuRect(draw->rcItem), glyphWidth, glyphHeight, flatGlyphVariants != 0, text.hasAccelerator);
     if (record.flags & MF_SEPARATOR) {
         DrawFlatSeparator(item);
         return;

@@ -3,10 +3,10 @@
 #include "framework/Brush.h"
 #include "framework/ClientDC.h"
 #include "framework/DCView.h"
+#include "framework/IconHandle.h"
 #include "framework/MemDC.h"
 #include "framework/ScopedSelect.h"
 #include "framework/SysColorBitmap.h"
-#include "framework/IconHandle.h"
 #include "menu/GlyphColour.h"
 #include "menu/GlyphMenu.h"
 #include "menu/MenuFontDC.h"
@@ -80,9 +80,8 @@ void GlyphMenu::MakeFadedGlyph(CBitmap& bitmap)
 void GlyphMenu::MakeShadowGlyph(CBitmap& bitmap)
 {
     const COLORREF shadow = ShadowColour(::GetSysColor(COLOR_BTNSHADOW), IsThemedXP());
-    MapGlyphPixels(bitmap, [shadow](COLORREF pixel, COLORREF background) {
-        return ShadowPixel(pixel, background, shadow);
-    });
+    MapGlyphPixels(bitmap,
+                   [shadow](COLORREF pixel, COLORREF background) { return ShadowPixel(pixel, background, shadow); });
 }
 
 bool GlyphMenu::LoadSysColorGlyph(UINT id, CBitmap& bitmap)
@@ -241,8 +240,8 @@ void GlyphMenu::DrawDisabledGlyphDib(HDC dc, int x, int y, int width, int height
     ::SetTextColor(dc, oldText);
 }
 
-void GlyphMenu::DrawDisabledGlyph(HDC dc, int x, int y, int width, int height, HBITMAP source, int sourceX,
-                                  int sourceY, COLORREF background) const
+void GlyphMenu::DrawDisabledGlyph(HDC dc, int x, int y, int width, int height, HBITMAP source, int sourceX, int sourceY,
+                                  COLORREF background) const
 {
     CMemDC scratch(dc);
     CMemDC maskDC(dc);

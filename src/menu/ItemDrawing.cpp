@@ -5,17 +5,17 @@
 
 RECT ToRect(const MenuRect& rect)
 {
-    return { rect.left, rect.top, rect.right, rect.bottom };
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 MenuRect ToMenuRect(const RECT& rect)
 {
-    return { rect.left, rect.top, rect.right, rect.bottom };
+    return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
 POINT ToPoint(const MenuPoint& point, int dx, int dy)
 {
-    return { point.x + dx, point.y + dy };
+    return {point.x + dx, point.y + dy};
 }
 
 ItemStates StatesOf(const DRAWITEMSTRUCT& item, bool selectDisabled)
@@ -56,8 +56,8 @@ void DrawDisabledGlyphImage(const GlyphMenu& menu, DCView dc, const CImageList* 
     if (!list || !menu.RenderGlyphBitmap(dc.GetSafeHandle(), *list, image, rendered))
         return;
     if (menu.useDibDisabledGlyphs)
-        menu.DrawDisabledGlyphDib(dc.GetSafeHandle(), at.x, at.y, menu.glyphWidth, menu.glyphHeight, rendered,
-                                  0, 0, background);
+        menu.DrawDisabledGlyphDib(dc.GetSafeHandle(), at.x, at.y, menu.glyphWidth, menu.glyphHeight, rendered, 0, 0,
+                                  background);
     else
         menu.DrawDisabledGlyph(dc.GetSafeHandle(), at.x, at.y, menu.glyphWidth, menu.glyphHeight, rendered, 0, 0,
                                background);

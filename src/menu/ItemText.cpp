@@ -1,6 +1,7 @@
 #include "menu/ItemText.h"
 
-ItemText SplitItemText(const std::wstring& text) {
+ItemText SplitItemText(const std::wstring& text)
+{
     ItemText split;
     const std::wstring::size_type first = text.find(L'\t');
     if (first == std::wstring::npos) {

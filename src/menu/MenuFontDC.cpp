@@ -24,7 +24,8 @@ MenuFontDC::MenuFontDC(bool selectMenuFont) : dc(ReferenceWindow())
 int MenuFontDC::TextWidth(const std::wstring& text) const
 {
     SIZE extent{};
-    if (!dc.GetSafeHandle() || !::GetTextExtentPoint32W(dc.GetSafeHandle(), text.c_str(), static_cast<int>(text.size()), &extent))
+    if (!dc.GetSafeHandle() ||
+        !::GetTextExtentPoint32W(dc.GetSafeHandle(), text.c_str(), static_cast<int>(text.size()), &extent))
         return 0;
     return extent.cx;
 }

@@ -16,7 +16,11 @@ struct MenuPoint {
     int y = 0;
 };
 
-inline bool operator==(const MenuPoint& a, const MenuPoint& b) { return a.x == b.x && a.y == b.y; }
-inline bool operator==(const MenuRect& a, const MenuRect& b) {
+inline bool operator==(const MenuPoint& a, const MenuPoint& b)
+{
+    return a.x == b.x && a.y == b.y;
+}
+inline bool operator==(const MenuRect& a, const MenuRect& b)
+{
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }

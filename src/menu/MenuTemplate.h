@@ -9,7 +9,7 @@ struct MenuTemplateItem {
     std::uint16_t flags = 0;      // MF_ flags as stored, MF_END included
     std::uint16_t commandId = 0;  // 0 for a popup item
     std::u16string text;
-    int closesLevels = 0;         // menu levels that end with this item
+    int closesLevels = 0;  // menu levels that end with this item
 };
 
 constexpr std::uint16_t kTemplatePopup = 0x10;  // MF_POPUP

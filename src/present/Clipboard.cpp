@@ -17,7 +17,9 @@ bool SetData(UINT format, const void* data, std::size_t size)
 
 }
 
-Clipboard::Clipboard(HWND owner) : open(::OpenClipboard(owner) != FALSE) {}
+Clipboard::Clipboard(HWND owner) : open(::OpenClipboard(owner) != FALSE)
+{
+}
 
 Clipboard::~Clipboard()
 {

@@ -2,7 +2,9 @@
 
 #include <objbase.h>
 
-ComApartment::ComApartment() : initialised(SUCCEEDED(::CoInitialize(nullptr))) {}
+ComApartment::ComApartment() : initialised(SUCCEEDED(::CoInitialize(nullptr)))
+{
+}
 
 ComApartment::~ComApartment()
 {

@@ -93,8 +93,7 @@ void RunDownload(std::shared_ptr<CoverDelivery> delivery, std::unique_ptr<CoverD
 
 }
 
-CoverDownloader::CoverDownloader(HWND window, UINT message)
-    : delivery(std::make_shared<CoverDelivery>(window, message))
+CoverDownloader::CoverDownloader(HWND window, UINT message) : delivery(std::make_shared<CoverDelivery>(window, message))
 {
 }
 

@@ -4,7 +4,9 @@
 
 #include "framework/ClientDC.h"
 
-CoverFrame::CoverFrame(HWND w, HWND f, UINT message) : window(w), frame(f), downloader(w, message) {}
+CoverFrame::CoverFrame(HWND w, HWND f, UINT message) : window(w), frame(f), downloader(w, message)
+{
+}
 
 void CoverFrame::Want(const std::string& url)
 {

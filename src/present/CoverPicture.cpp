@@ -30,6 +30,6 @@ bool CoverPicture::Draw(HDC dc, const RECT& rect) const
     if (!picture || FAILED(picture->get_Width(&width)) || FAILED(picture->get_Height(&height)))
         return false;
     // HIMETRIC runs bottom-up: start at the bottom with a negative height.
-    return SUCCEEDED(picture->Render(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                                     0, height, width, -height, nullptr));
+    return SUCCEEDED(picture->Render(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, 0, height,
+                                     width, -height, nullptr));
 }

@@ -37,7 +37,7 @@ void ExpectAboutBoxContents(HWND about)
     EXPECT_EQ(::GetWindowLongW(ok, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
 }
 
-} // namespace
+}  // namespace
 
 TEST(AboutBox, SystemMenuCommandOpensItAndEnterEscapeOrItsCloseBoxCloseIt)
 {
@@ -63,8 +63,9 @@ TEST(AboutBox, SystemMenuCommandOpensItAndEnterEscapeOrItsCloseBoxCloseIt)
             // The platform may set the low four bits; they do not count.
             ::PostMessageW(h.Dialog(), WM_SYSCOMMAND, first ? 16 : 16 | 3, 0);
             HWND about = nullptr;
-            ASSERT_TRUE(WaitFor([&] { return (about = ::FindWindowW(L"#32770", L"关于 Quillfind")) != nullptr &&
-                                             ::IsWindowVisible(about); }));
+            ASSERT_TRUE(WaitFor([&] {
+                return (about = ::FindWindowW(L"#32770", L"关于 Quillfind")) != nullptr && ::IsWindowVisible(about);
+            }));
             EXPECT_EQ(::GetWindow(about, GW_OWNER), h.Dialog());
             EXPECT_FALSE(::IsWindowEnabled(h.Dialog()));
             if (first)
@@ -103,5 +104,6 @@ TEST(MainWindowLinks, HelpAndCreditLabelsOpenTheProductSite)
         h.Close();
     });
     HyperLinkLabel::SetShellOpenHook(nullptr);
-    EXPECT_EQ(opened, (std::vector<std::wstring>{ L"https://quillfind.example/quillfind", L"https://quillfind.example" }));
+    EXPECT_EQ(opened,
+              (std::vector<std::wstring>{L"https://quillfind.example/quillfind", L"https://quillfind.example"}));
 }

@@ -160,7 +160,10 @@ TEST(MainWindow, TwoHundredSearchesLeaveNoGdiOrUserObjects)
         for (int i = 0; i < 50; ++i)
             ASSERT_TRUE(search(i));
         unsigned long gdi = 0, windows = 0;
-        h.OnUiThread([&] { gdi = LiveGdiObjects(); windows = LiveWindows(); });
+        h.OnUiThread([&] {
+            gdi = LiveGdiObjects();
+            windows = LiveWindows();
+        });
         ASSERT_GT(gdi, 0u);
         ASSERT_GT(windows, 10u);
         for (int i = 0; i < 200; ++i)

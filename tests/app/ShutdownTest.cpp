@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "AppCopy.h"
 #include "TestServer.h"
@@ -17,9 +17,8 @@ TEST(Shutdown, ClosingWhileBothWorkersWaitOnAStalledServerEndsCleanly)
     HWND edit = ::GetDlgItem(dialog, IDC_ISBN_EDIT);
     ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"stall"));
     ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
-    WaitFor([] {
-        return ServerRequestCount("/isbn/stall/") > 0 && ServerRequestCount("/BookSearch.aspx?ISBN=stall") > 0;
-    });
+    WaitFor(
+        [] { return ServerRequestCount("/isbn/stall/") > 0 && ServerRequestCount("/BookSearch.aspx?ISBN=stall") > 0; });
     ASSERT_EQ(1, ServerRequestCount("/isbn/stall/"));
     ASSERT_EQ(1, ServerRequestCount("/BookSearch.aspx?ISBN=stall"));
 

@@ -8,9 +8,9 @@
 #include <set>
 #include <thread>
 
-#include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include "AppCopy.h"
 #include "GuiResources.h"
@@ -50,7 +50,8 @@ private:
     static LRESULT CALLBACK Seen(int code, WPARAM wParam, LPARAM lParam)
     {
         const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (code == HC_ACTION && active && call->hwnd == active->h.Item(IDC_RESULT_LIST) && call->message == LVM_SETITEMW) {
+        if (code == HC_ACTION && active && call->hwnd == active->h.Item(IDC_RESULT_LIST) &&
+            call->message == LVM_SETITEMW) {
             const auto* item = reinterpret_cast<const LVITEMW*>(call->lParam);
             if ((item->mask & LVIF_PARAM) && item->lParam)
                 active->Check(item->iItem);
@@ -93,8 +94,9 @@ private:
             auto start = std::chrono::steady_clock::now();
             DWORD_PTR answer = 0;
             bool answered = ::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer) != 0;
-            int ms = static_cast<int>(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                          std::chrono::steady_clock::now() - start).count());
+            int ms = static_cast<int>(
+                std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+                    .count());
             ++asked;
             late += answered && ms < 1000 ? 0 : 1;
             slowestMs = std::max(slowestMs.load(), ms);
@@ -123,7 +125,10 @@ TEST(Stress, ThousandSearchesFiveMillisecondsApart)
             }
         }
         unsigned long gdi = 0, windows = 0;
-        h.OnUiThread([&] { gdi = LiveGdiObjects(); windows = LiveWindows(); });
+        h.OnUiThread([&] {
+            gdi = LiveGdiObjects();
+            windows = LiveWindows();
+        });
         LookupState& state = BookLookupDialogProbe::Lookup(dialog);
         unsigned ended = state.WorkersEnded();
 
@@ -145,10 +150,8 @@ TEST(Stress, ThousandSearchesFiveMillisecondsApart)
             EXPECT_EQ(0, watch.late.load());
             std::printf("stress: %d searches in %.1f s, %d rows checked (%d pages that give a row were asked "
                         "for), %d wrong; window asked %d times, slowest answer %d ms\n",
-                        kSearches,
-                        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
-                        rows.checked, requests() - rowRequests, rows.wrong, watch.asked.load(),
-                        watch.slowestMs.load());
+                        kSearches, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+                        rows.checked, requests() - rowRequests, rows.wrong, watch.asked.load(), watch.slowestMs.load());
         }
         EXPECT_GT(rows.checked, 0);
         EXPECT_EQ(0, rows.wrong);

@@ -18,8 +18,8 @@ LookupOutcome Tricky()
     o.isbn = "9787111111111";
     SourceOutcome library;
     library.status = SourceStatus::Found;
-    library.values = {"TP311", "Say \"hi\", then go", "a\r\nb", "红楼梦", "1,2", "",
-                      "back\\slash", "x\ty", "\x01", "http://c/1.jpg", "intro\nline"};
+    library.values = {"TP311", "Say \"hi\", then go", "a\r\nb",     "红楼梦", "1,2", "", "back\\slash", "x\ty",
+                      "\x01",  "http://c/1.jpg",      "intro\nline"};
     o.sources = {library, FailedOutcome(SourceKind::Community, "HTTP 503")};
     return o;
 }
@@ -63,8 +63,8 @@ TEST(BatchFormats, CsvReadsBackThroughPythonsCsvModule)
     std::string csv = FormatHeader(OutputFormat::Csv, true) + FormatOutcome(o, OutputFormat::Csv, true, kMade);
     EXPECT_EQ(0u, csv.find("\xEF\xBB\xBF来源,条形码,分类号,书名,"));
     std::string expected = Hex("来源");
-    for (const char* title : {"条形码", "分类号", "书名", "著译者", "出版处", "页数", "开本", "版期", "版次", "单价",
-                              "图片网址", "简介"})
+    for (const char* title :
+         {"条形码", "分类号", "书名", "著译者", "出版处", "页数", "开本", "版期", "版次", "单价", "图片网址", "简介"})
         expected += "," + Hex(title);
     expected += "\n" + Hex("library") + "," + Hex(o.isbn);
     for (const std::string& value : o.sources[0].values)
@@ -80,14 +80,14 @@ TEST(BatchFormats, CsvReadsBackThroughPythonsCsvModule)
 TEST(BatchFormats, JsonLinesReadBackThroughPythonsJsonModule)
 {
     LookupOutcome o = Tricky();
-    std::string script =
-        "import json, sys\n"
-        "for line in open(sys.argv[1], encoding='utf-8'):\n"
-        "    print(json.dumps(json.loads(line), sort_keys=True))\n";
+    std::string script = "import json, sys\n"
+                         "for line in open(sys.argv[1], encoding='utf-8'):\n"
+                         "    print(json.dumps(json.loads(line), sort_keys=True))\n";
     std::string out = Python(script, WriteTemp("out.jsonl", FormatOutcome(o, OutputFormat::Jsonl, false, kMade)));
     EXPECT_EQ(
         "{\"fields\": {\"authors\": \"a\\r\\nb\", \"classification\": \"TP311\", \"cover\": \"http://c/1.jpg\", "
-        "\"date\": \"back\\\\slash\", \"edition\": \"x\\ty\", \"pages\": \"1,2\", \"price\": \"\\u0001\", \"publisher\": "
+        "\"date\": \"back\\\\slash\", \"edition\": \"x\\ty\", \"pages\": \"1,2\", \"price\": \"\\u0001\", "
+        "\"publisher\": "
         "\"\\u7ea2\\u697c\\u68a6\", \"size\": \"\", \"title\": \"Say \\\"hi\\\", then go\"}, "
         "\"isbn\": \"9787111111111\", \"source\": \"library\", \"status\": \"found\"}\n"
         "{\"error\": \"HTTP 503\", \"isbn\": \"9787111111111\", \"source\": \"community\", \"status\": \"failed\"}\n",
@@ -104,8 +104,7 @@ TEST(BatchFormats, ReportsOnStandardError)
     LookupOutcome o = Tricky();
     EXPECT_EQ("failed: 9787111111111 community HTTP 503\n", FormatReport(o));
     o.sources[0] = FailedOutcome(SourceKind::Library, "unreachable");
-    EXPECT_EQ("failed: 9787111111111 library unreachable\nfailed: 9787111111111 community HTTP 503\n",
-              FormatReport(o));
+    EXPECT_EQ("failed: 9787111111111 library unreachable\nfailed: 9787111111111 community HTTP 503\n", FormatReport(o));
     o.sources = {SourceOutcome(), SourceOutcome()};
     EXPECT_EQ("not found: 9787111111111\n", FormatReport(o));
     o.sources.clear();
@@ -124,7 +123,10 @@ TEST(ConsoleOptions, BatchOptions)
     EXPECT_TRUE(o.utf8);
     EXPECT_TRUE(o.clean);
     EXPECT_EQ(ProgressMode::Always, o.progress);
-    for (auto bad : {std::vector<std::string>{"--jobs", "0"}, {"--jobs", "65"}, {"--jobs", "x"}, {"--jobs"},
+    for (auto bad : {std::vector<std::string>{"--jobs", "0"},
+                     {"--jobs", "65"},
+                     {"--jobs", "x"},
+                     {"--jobs"},
                      {"--format", "xml"}}) {
         ConsoleOptions ignored;
         EXPECT_FALSE(ParseConsoleArgs(bad, ignored)) << bad[0];

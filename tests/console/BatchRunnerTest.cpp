@@ -60,7 +60,7 @@ TEST(BatchRunner, KeepsInputOrderWhenLaterIsbnsFinishFirstOrBreakDown)
     EXPECT_LE(mostAhead, 4u * jobs + 16);
     BatchCounts c = runner.Counts();
     EXPECT_EQ(40u, c.done);
-    EXPECT_EQ(25u, c.rows);   // all but 0, 3, ..., 39 and 11
+    EXPECT_EQ(25u, c.rows);  // all but 0, 3, ..., 39 and 11
     EXPECT_EQ(14u, c.notFound);
     EXPECT_EQ(2u, c.failed);  // 7: found by one source, failed in the other; 11 broke down
 }

@@ -33,7 +33,8 @@ std::string BothLibraryRow()
 std::string BothCommunityRow()
 {
     return "community\t9787111111111\t\tPractical Test Engineering 实用测试工程\tAlice Zhang\t"
-           "Quill Press 羽笔出版社\t321\t\t2008-6\t\t45.00\t" + Covers() + "solid.jpg";
+           "Quill Press 羽笔出版社\t321\t\t2008-6\t\t45.00\t" +
+           Covers() + "solid.jpg";
 }
 
 TEST(ConsoleLookup, BookInBothSourcesGivesOneCompleteRowEach)
@@ -57,11 +58,11 @@ TEST(ConsoleLookup, EarlyReturnMissingMarkersAndPriceCuts)
     ChildResult r = Lookup("--utf8 9787444444444 9787555555555 9787666666666 9787000000001");
     EXPECT_EQ(1u, r.exitCode);
     EXPECT_EQ("not found: 9787444444444\n", r.err);
-    EXPECT_EQ("community\t9787555555555\t\t\tCarol Wu\tQuill Press 羽笔出版社\t64\t\t2009-9\t\t8\t" + Covers() + "\n"
-              "library\t9787666666666\tTP312\t\t匿名著\t羽笔出版社\t120\t32开\t2007.03\t1\t\t\n"
-              "community\t9787666666666\t\tTitle Without Author\t\tQuill Press 羽笔出版社\t120\t\t2007-3\t\t\t" +
-                  Covers() + "solid.jpg\n" +
-                  r.out.substr(r.out.find("library\t9787000000001")),
+    EXPECT_EQ("community\t9787555555555\t\t\tCarol Wu\tQuill Press 羽笔出版社\t64\t\t2009-9\t\t8\t" + Covers() +
+                  "\n"
+                  "library\t9787666666666\tTP312\t\t匿名著\t羽笔出版社\t120\t32开\t2007.03\t1\t\t\n"
+                  "community\t9787666666666\t\tTitle Without Author\t\tQuill Press 羽笔出版社\t120\t\t2007-3\t\t\t" +
+                  Covers() + "solid.jpg\n" + r.out.substr(r.out.find("library\t9787000000001")),
               r.out);
     EXPECT_NE(std::string::npos, r.out.find("\t\t\n", r.out.find("library\t9787000000001")));
 }
@@ -70,8 +71,9 @@ TEST(ConsoleLookup, FirstHitOnlyEmptyTitleDeepMarkersAndUnknownBook)
 {
     ChildResult r = Lookup("--utf8 9787888888888 9787777777777 9787999999999 9780000000000");
     EXPECT_EQ(1u, r.exitCode);
-    EXPECT_EQ("library\t9787888888888\tTP301.6\tFirst Hit Title\tEve Chen著\tQuill Press\t410\t16开\t2016.08\t3\t88.00\t\n",
-              r.out);
+    EXPECT_EQ(
+        "library\t9787888888888\tTP301.6\tFirst Hit Title\tEve Chen著\tQuill Press\t410\t16开\t2016.08\t3\t88.00\t\n",
+        r.out);
     EXPECT_EQ("not found: 9787777777777\nnot found: 9787999999999\nnot found: 9780000000000\n", r.err);
 }
 
@@ -99,7 +101,8 @@ TEST(ConsoleLookup, AnSruCatalogueIsAThirdSource)
     EXPECT_NE(std::string::npos, r.out.find("{\"isbn\":\"9787333333333\",\"source\":\"sru\",\"status\":\"found\","
                                             "\"fields\":{\"classification\":\"I247.5\""))
         << r.out;
-    EXPECT_NE(std::string::npos, r.out.find("{\"isbn\":\"9787222222222\",\"source\":\"sru\",\"status\":\"not-found\"}"));
+    EXPECT_NE(std::string::npos,
+              r.out.find("{\"isbn\":\"9787222222222\",\"source\":\"sru\",\"status\":\"not-found\"}"));
 
     r = Lookup("--sru " + ZebraBase("marc21") + " --sru-index dc.nosuch 9787222222222");
     EXPECT_EQ(3u, r.exitCode);
@@ -148,10 +151,9 @@ TEST(ConsoleLookup, EachSourcesStatusAsJsonLinesWithProgress)
 TEST(ConsoleLookup, ResultsStreamInInputOrderWhileInputIsOpen)
 {
     bool answeredEarly = false;
-    ChildResult r = RunChildStreaming(std::string("\"") + QUILL_LOOKUP_EXE + "\"" + Urls(TestServerBase()) +
-                                          " --utf8 --jobs 8",
-                                      "slow1500-9787333333333\n9787222222222\n9787555555555\n",
-                                      "9787444444444\n", &answeredEarly);
+    ChildResult r =
+        RunChildStreaming(std::string("\"") + QUILL_LOOKUP_EXE + "\"" + Urls(TestServerBase()) + " --utf8 --jobs 8",
+                          "slow1500-9787333333333\n9787222222222\n9787555555555\n", "9787444444444\n", &answeredEarly);
     EXPECT_TRUE(answeredEarly);
     EXPECT_EQ(1u, r.exitCode);
     std::size_t slow = r.out.find("library\tslow1500-9787333333333\t");

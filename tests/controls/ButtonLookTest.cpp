@@ -6,7 +6,7 @@ namespace {
 
 ButtonState State(bool hovering, bool pressed, bool focused, bool checkBoxMode = false)
 {
-    return { hovering, pressed, focused, checkBoxMode };
+    return {hovering, pressed, focused, checkBoxMode};
 }
 
 TEST(ButtonLook, BackgroundAndImageSlots)
@@ -32,16 +32,14 @@ TEST(ButtonLook, GrayPixelWeightsTruncatesAndKeepsBlack)
         uint32_t gray;
     };
     const Case cases[] = {
-        { 0x000000, 0x000000 },
-        { 0x0000FF, 0x4C4C4C },  // red: 0.299 * 255 = 76.2
-        { 0x00FF00, 0x959595 },  // green: 149.7
-        { 0xFF0000, 0x1D1D1D },  // blue: 29.07
-        { 0xFFFFFF, 0xFFFFFF },
-        { 0x010101, 0x000000 },  // 0.99999...: truncated, not rounded
-        { 0x204080, 0x4F4F4F },  // R 0x80, G 0x40, B 0x20: 79.488
+        {0x000000, 0x000000}, {0x0000FF, 0x4C4C4C},  // red: 0.299 * 255 = 76.2
+        {0x00FF00, 0x959595},                        // green: 149.7
+        {0xFF0000, 0x1D1D1D},                        // blue: 29.07
+        {0xFFFFFF, 0xFFFFFF}, {0x010101, 0x000000},  // 0.99999...: truncated, not rounded
+        {0x204080, 0x4F4F4F},                        // R 0x80, G 0x40, B 0x20: 79.488
     };
     for (const Case& c : cases)
         EXPECT_EQ(GrayPixel(c.color), c.gray) << std::hex << c.color;
 }
 
-} // namespace
+}  // namespace

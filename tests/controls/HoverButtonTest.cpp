@@ -54,7 +54,7 @@ IconHandle MakeIcon(const std::function<COLORREF(int x, int y)>& colour)
         ScopedSelect select(dc, mask);
         ::PatBlt(dc.GetSafeHandle(), 0, 0, 32, 32, BLACKNESS);
     }
-    ICONINFO info{ TRUE, 0, 0, mask, image };
+    ICONINFO info{TRUE, 0, 0, mask, image};
     return IconHandle(::CreateIconIndirect(&info));
 }
 
@@ -88,11 +88,11 @@ END_MESSAGE_MAP()
 DialogTemplate MakeTemplate()
 {
     DialogTemplate t(WS_POPUP | WS_VISIBLE, L"buttons", 200, 60);
-    t.AddControl(DialogTemplate::kEdit, kEditId, WS_TABSTOP | WS_BORDER, { 5, 5, 45, 17 });
-    t.AddControl(DialogTemplate::kButton, kSearchId, WS_TABSTOP | BS_PUSHBUTTON, { 50, 5, 100, 25 }, L"Go");
-    t.AddControl(DialogTemplate::kEdit, kAfterId, WS_TABSTOP | WS_BORDER, { 105, 5, 145, 17 });
-    t.AddControl(DialogTemplate::kButton, kDefaultId, BS_DEFPUSHBUTTON, { 5, 35, 45, 50 }, L"OK");
-    t.AddControl(DialogTemplate::kButton, kCheckId, BS_CHECKBOX, { 50, 35, 100, 50 }, L"Check");
+    t.AddControl(DialogTemplate::kEdit, kEditId, WS_TABSTOP | WS_BORDER, {5, 5, 45, 17});
+    t.AddControl(DialogTemplate::kButton, kSearchId, WS_TABSTOP | BS_PUSHBUTTON, {50, 5, 100, 25}, L"Go");
+    t.AddControl(DialogTemplate::kEdit, kAfterId, WS_TABSTOP | WS_BORDER, {105, 5, 145, 17});
+    t.AddControl(DialogTemplate::kButton, kDefaultId, BS_DEFPUSHBUTTON, {5, 35, 45, 50}, L"OK");
+    t.AddControl(DialogTemplate::kButton, kCheckId, BS_CHECKBOX, {50, 35, 100, 50}, L"Check");
     return t;
 }
 
@@ -105,20 +105,27 @@ public:
         bitmap.CreateCompatibleBitmap(screen, kWidth, kHeight);
         ::ReleaseDC(nullptr, screen);
         select.emplace(dc, bitmap);
-        DRAWITEMSTRUCT item{ ODT_BUTTON, kSearchId, 0, ODA_DRAWENTIRE, state, button.GetSafeHwnd(), dc.GetSafeHandle(),
-                             { 0, 0, kWidth, kHeight }, 0 };
+        DRAWITEMSTRUCT item{ODT_BUTTON,
+                            kSearchId,
+                            0,
+                            ODA_DRAWENTIRE,
+                            state,
+                            button.GetSafeHwnd(),
+                            dc.GetSafeHandle(),
+                            {0, 0, kWidth, kHeight},
+                            0};
         button.DrawItem(&item);
     }
     COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
     // Pixels of colour inside the frame right of the icon: their bounding box.
     RECT Find(COLORREF colour) const
     {
-        RECT box{ kWidth, kHeight, -1, -1 };
+        RECT box{kWidth, kHeight, -1, -1};
         for (int y = 1; y < kHeight - 1; ++y)
             for (int x = 36; x < kWidth - 1; ++x)
                 if (At(x, y) == colour)
-                    box = { std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
-                            std::max<LONG>(box.bottom, y) };
+                    box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+                           std::max<LONG>(box.bottom, y)};
         return box;
     }
 
@@ -141,7 +148,7 @@ protected:
     // The pointer to the button, as the platform's leave tracking wants it.
     void Move(UINT keys)
     {
-        POINT point{ 10, 10 };
+        POINT point{10, 10};
         ::ClientToScreen(button, &point);
         ::SetCursorPos(point.x, point.y);
         ::SendMessageW(button, WM_MOUSEMOVE, keys, MAKELPARAM(10, 10));
@@ -149,7 +156,7 @@ protected:
     bool Lit() { return Face(dialog.search, 0).At(0, 0) == Sys(COLOR_BTNHIGHLIGHT); }
     bool Tracked()
     {
-        TRACKMOUSEEVENT query{ sizeof(query), TME_QUERY, nullptr, 0 };
+        TRACKMOUSEEVENT query{sizeof(query), TME_QUERY, nullptr, 0};
         ::TrackMouseEvent(&query);
         return (query.dwFlags & TME_LEAVE) && query.hwndTrack == button;
     }
@@ -165,13 +172,13 @@ protected:
     HWND Item(int id) const { return ::GetDlgItem(dialog.GetSafeHwnd(), id); }
 
     DialogTemplate dialogTemplate = MakeTemplate();
-    ButtonDialog dialog{ dialogTemplate.Get() };
+    ButtonDialog dialog{dialogTemplate.Get()};
     HWND button = nullptr;
 };
 
 TEST_F(HoverButtonTest, OwnerDrawnWithTheDialogCodesOfDefaultAndPlainButtons)
 {
-    for (int id : { kSearchId, kDefaultId, kCheckId })
+    for (int id : {kSearchId, kDefaultId, kCheckId})
         EXPECT_EQ(::GetWindowLongW(Item(id), GWL_STYLE) & 0x1F, BS_OWNERDRAW) << id;
     LRESULT plain = ::SendMessageW(button, WM_GETDLGCODE, 0, 0);
     EXPECT_EQ(plain & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON), DLGC_UNDEFPUSHBUTTON);
@@ -190,17 +197,25 @@ TEST_F(HoverButtonTest, HoverStartsOnceWithOneLeaveRequestAndEndsOnEveryExit)
     Move(0);
     EXPECT_TRUE(Lit());
     EXPECT_TRUE(Tracked());
-    TRACKMOUSEEVENT cancel{ sizeof(cancel), TME_CANCEL | TME_LEAVE, button, 0 };
+    TRACKMOUSEEVENT cancel{sizeof(cancel), TME_CANCEL | TME_LEAVE, button, 0};
     ::TrackMouseEvent(&cancel);
     Move(0);
     EXPECT_FALSE(Tracked()) << "a second move over the button asks again";
 
     const std::pair<const char*, std::function<void()>> exits[] = {
-        { "leave", [&] { ::SendMessageW(button, WM_MOUSELEAVE, 0, 0); } },
-        { "deactivation", [&] { ::SendMessageW(button, WM_ACTIVATE, WA_INACTIVE, 0); } },
-        { "focus loss", [&] { ::SetFocus(button); ::SetFocus(Item(kEditId)); } },
-        { "cancel mode", [&] { ::SendMessageW(button, WM_CANCELMODE, 0, 0); } },
-        { "disabling", [&] { ::EnableWindow(button, FALSE); ::EnableWindow(button, TRUE); } },
+        {"leave", [&] { ::SendMessageW(button, WM_MOUSELEAVE, 0, 0); }},
+        {"deactivation", [&] { ::SendMessageW(button, WM_ACTIVATE, WA_INACTIVE, 0); }},
+        {"focus loss",
+         [&] {
+             ::SetFocus(button);
+             ::SetFocus(Item(kEditId));
+         }},
+        {"cancel mode", [&] { ::SendMessageW(button, WM_CANCELMODE, 0, 0); }},
+        {"disabling",
+         [&] {
+             ::EnableWindow(button, FALSE);
+             ::EnableWindow(button, TRUE);
+         }},
     };
     for (const auto& [name, exit] : exits) {
         Move(0);
@@ -279,9 +294,9 @@ TEST_F(HoverButtonTest, FacePerState)
 // The platform tells top-level windows only; the dialog passes it on.
 TEST_F(HoverButtonTest, FaceAndTitleFollowASystemColourChange)
 {
-    const int elements[] = { COLOR_BTNFACE, COLOR_BTNTEXT };
-    const COLORREF before[] = { Sys(COLOR_BTNFACE), Sys(COLOR_BTNTEXT) };
-    const COLORREF changed[] = { RGB(10, 120, 30), RGB(200, 20, 150) };
+    const int elements[] = {COLOR_BTNFACE, COLOR_BTNTEXT};
+    const COLORREF before[] = {Sys(COLOR_BTNFACE), Sys(COLOR_BTNTEXT)};
+    const COLORREF changed[] = {RGB(10, 120, 30), RGB(200, 20, 150)};
     ::SetSysColors(2, elements, changed);
     ::SendMessageW(dialog.GetSafeHwnd(), WM_SYSCOLORCHANGE, 0, 0);
     Face face(dialog.search, 0);
@@ -295,7 +310,7 @@ TEST_F(HoverButtonTest, FaceAndTitleFollowASystemColourChange)
 
 TEST_F(HoverButtonTest, AutoGrayOutIconIsTheGreyOfTheInIconAndShowsUntilHovered)
 {
-    const COLORREF colours[] = { kRed, RGB(0, 255, 0), RGB(0x80, 0x40, 0x20), RGB(0, 0, 0) };
+    const COLORREF colours[] = {kRed, RGB(0, 255, 0), RGB(0x80, 0x40, 0x20), RGB(0, 0, 0)};
     auto quadrant = [&](int x, int y) { return colours[(y / 16) * 2 + x / 16]; };
     dialog.search.SetIcons(MakeIcon(quadrant), HoverButton::OutIcon::AutoGray);
     Face out(dialog.search, 0);
@@ -314,7 +329,7 @@ TEST_F(HoverButtonTest, BitmapShowsTheBackgroundWhereItHasItsTransparentColour)
     {
         CMemDC dc(nullptr);
         ScopedSelect select(dc, bitmap);
-        RECT left{ 0, 0, 4, 8 }, right{ 4, 0, 8, 8 };
+        RECT left{0, 0, 4, 8}, right{4, 0, 8, 8};
         dc.FillRect(&left, CBrush(kRed));
         dc.FillRect(&right, CBrush(RGB(0, 255, 0)));
     }
@@ -382,7 +397,7 @@ void CALLBACK ChooseFirstItem(HWND, UINT, UINT_PTR, DWORD)
 TEST_F(HoverButtonTest, DropDownMenuOpensItsFirstSubmenuThroughTheButtonAndTheCommandReachesTheParent)
 {
     ASSERT_TRUE(dialog.search.SetMenu(kMenuId, nullptr));
-    traffic = MenuTraffic{ button };
+    traffic = MenuTraffic{button};
     HHOOK hook = ::SetWindowsHookExW(WH_CALLWNDPROCRET, WatchMenuItems, nullptr, ::GetCurrentThreadId());
     UINT_PTR timer = ::SetTimer(nullptr, 0, 100, ChooseFirstItem);
     Click(button);
@@ -423,4 +438,4 @@ TEST_F(HoverButtonTest, FiveHundredHoverPressLeaveCyclesKeepGdiAndUserCounts)
     EXPECT_EQ(dialog.clicks, 501);
 }
 
-} // namespace
+}  // namespace

@@ -33,7 +33,7 @@ public:
     {
         bitmap.CreateCompatibleBitmap(screen.GetSafeHandle(), kWidth, kHeight);
         ScopedSelect select(memory, bitmap);
-        RECT all{ 0, 0, kWidth, kHeight };
+        RECT all{0, 0, kWidth, kHeight};
         memory.FillRect(&all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
         ::SendMessageW(label, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.GetSafeHandle()), PRF_CLIENT);
         for (int y = 0; y < kHeight; ++y)
@@ -64,7 +64,7 @@ class LinkLabel : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, { 0, 0, 300, 200 }, nullptr, 0));
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, {0, 0, 300, 200}, nullptr, 0));
         LOGFONTW description{};
         description.lfHeight = -16;
         wcscpy(description.lfFaceName, L"Tahoma");
@@ -87,15 +87,15 @@ protected:
     HWND MakeStatic(DWORD style, const wchar_t* text)
     {
         HWND control = ::CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | style, 10, 10, kWidth, kHeight,
-                                         parent.GetSafeHwnd(), reinterpret_cast<HMENU>(1009), ::GetModuleHandleW(nullptr),
-                                         nullptr);
+                                         parent.GetSafeHwnd(), reinterpret_cast<HMENU>(1009),
+                                         ::GetModuleHandleW(nullptr), nullptr);
         ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.GetSafeHandle()), FALSE);
         return control;
     }
     COLORREF Shown() const
     {
         Canvas canvas(label.GetSafeHwnd());
-        for (COLORREF color : { kLink, kVisited, kHover })
+        for (COLORREF color : {kLink, kVisited, kHover})
             if (canvas.Count(color) > 10)
                 return color;
         return CLR_INVALID;
@@ -108,7 +108,7 @@ protected:
     std::vector<HWND> owners;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(LinkLabel, PaintsLinkHoverAndVisitedColoursAndOpensItsUrlOnClick)
 {
@@ -118,12 +118,12 @@ TEST_F(LinkLabel, PaintsLinkHoverAndVisitedColoursAndOpensItsUrlOnClick)
         COLORREF shown;
     };
     const Step steps[] = {
-        { WM_NULL, 0, kLink },
-        { WM_MOUSEMOVE, kInside, kHover },
-        { WM_MOUSEMOVE, kOutside, kLink },
-        { WM_LBUTTONDOWN, kInside, kVisited },
-        { WM_MOUSEMOVE, kInside, kVisited },
-        { WM_MOUSEMOVE, kOutside, kVisited },
+        {WM_NULL, 0, kLink},
+        {WM_MOUSEMOVE, kInside, kHover},
+        {WM_MOUSEMOVE, kOutside, kLink},
+        {WM_LBUTTONDOWN, kInside, kVisited},
+        {WM_MOUSEMOVE, kInside, kVisited},
+        {WM_MOUSEMOVE, kOutside, kVisited},
     };
     for (const Step& step : steps) {
         label.SendMessage(step.message, 0, step.point);
@@ -158,7 +158,7 @@ TEST_F(LinkLabel, CaptureTakenByAnotherWindowEndsHoverAndTheNextEntryHoversAgain
     label.SendMessage(WM_MOUSEMOVE, 0, kInside);
     ASSERT_EQ(::GetCapture(), label.GetSafeHwnd());
     CWnd other;
-    ASSERT_TRUE(other.CreateEx(0, nullptr, L"browser", WS_OVERLAPPEDWINDOW, { 0, 0, 100, 100 }, nullptr, 0));
+    ASSERT_TRUE(other.CreateEx(0, nullptr, L"browser", WS_OVERLAPPEDWINDOW, {0, 0, 100, 100}, nullptr, 0));
     other.SetCapture();
     EXPECT_EQ(Shown(), kLink);
     ::ReleaseCapture();
@@ -181,7 +181,7 @@ TEST_F(LinkLabel, CaptureIsReleasedWhenThePointerLeaves)
 
 TEST_F(LinkLabel, HandCursorOverTheEmptyMarginToo)
 {
-    POINT margin{ kWidth - 2, kHeight - 2 };  // right of and below the short text
+    POINT margin{kWidth - 2, kHeight - 2};  // right of and below the short text
     label.ClientToScreen(&margin);
     EXPECT_EQ(label.SendMessage(WM_NCHITTEST, 0, MAKELPARAM(margin.x, margin.y)), HTCLIENT);
     EXPECT_TRUE(label.SendMessage(WM_SETCURSOR, reinterpret_cast<WPARAM>(label.GetSafeHwnd()),

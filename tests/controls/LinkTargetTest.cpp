@@ -24,15 +24,15 @@ TEST(LinkTarget, KeepsAtMost259BytesNeverSplitsADoubleByteCharacterAndNullClears
         size_t kept;
     };
     const Case cases[] = {
-        { std::string(300, 'a'), 259 },
+        {std::string(300, 'a'), 259},
         // A character whose second byte would be the 260th is dropped.
-        { std::string(258, 'a') + kWide + std::string(40, 'b'), 258 },
+        {std::string(258, 'a') + kWide + std::string(40, 'b'), 258},
         // One that ends at the 259th byte is kept.
-        { std::string(257, 'a') + kWide + std::string(41, 'b'), 259 },
+        {std::string(257, 'a') + kWide + std::string(41, 'b'), 259},
         // 150 single bytes, then 75 characters: 54 of them fit.
-        { std::string(150, 'x') + Repeat(kWide, 75), 258 },
+        {std::string(150, 'x') + Repeat(kWide, 75), 258},
         // A lead byte at the end with no trail byte.
-        { "abc\xD6", 3 },
+        {"abc\xD6", 3},
     };
     for (const Case& c : cases) {
         LinkTarget target;
@@ -47,4 +47,4 @@ TEST(LinkTarget, KeepsAtMost259BytesNeverSplitsADoubleByteCharacterAndNullClears
     EXPECT_TRUE(target.Empty());
 }
 
-} // namespace
+}  // namespace

@@ -18,19 +18,20 @@ protected:
     void SetUp() override
     {
         AfxInitCommonControls();
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, { 0, 0, 400, 300 }, nullptr, 0));
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, {0, 0, 400, 300}, nullptr, 0));
     }
     void TearDown() override { parent.DestroyWindow(); }
 
     CWnd parent;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(Controls, ListTextRoundTripsThroughCodePage936)
 {
     CListCtrl list;
-    ASSERT_TRUE(list.CreateEx(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, { 0, 0, 300, 200 }, parent.GetSafeHwnd(), 1000));
+    ASSERT_TRUE(
+        list.CreateEx(0, WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT, {0, 0, 300, 200}, parent.GetSafeHwnd(), 1000));
     const std::string title = WideToMultiByte(L"书名");
     const std::string longText = WideToMultiByte(std::wstring(200, L'图'));
     EXPECT_EQ(list.InsertColumn(0, title, LVCFMT_LEFT, 150), 0);
@@ -54,7 +55,7 @@ TEST_F(Controls, ListTextRoundTripsThroughCodePage936)
 TEST_F(Controls, ToolTipRegistersWholeControlTools)
 {
     CWnd child;
-    ASSERT_TRUE(child.CreateEx(0, L"EDIT", L"", WS_CHILD, { 0, 0, 50, 20 }, parent.GetSafeHwnd(), 1002));
+    ASSERT_TRUE(child.CreateEx(0, L"EDIT", L"", WS_CHILD, {0, 0, 50, 20}, parent.GetSafeHwnd(), 1002));
     CToolTipCtrl tips;
     ASSERT_TRUE(tips.Create(&parent));
     tips.Activate(TRUE);

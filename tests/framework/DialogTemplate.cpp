@@ -8,8 +8,8 @@ DialogTemplate::DialogTemplate(DWORD style, const std::wstring& title, short wid
 {
     AddDword(style);
     AddDword(0);  // extended style
-    words.insert(words.end(), { 0, 0, 0, static_cast<WORD>(width), static_cast<WORD>(height) });
-    words.insert(words.end(), { 0, 0 });  // no menu, default class
+    words.insert(words.end(), {0, 0, 0, static_cast<WORD>(width), static_cast<WORD>(height)});
+    words.insert(words.end(), {0, 0});  // no menu, default class
     AddString(title);
 }
 
@@ -18,9 +18,10 @@ void DialogTemplate::AddControl(WORD classAtom, WORD id, DWORD style, RECT rect,
     AlignToDword();
     AddDword(style | WS_CHILD | WS_VISIBLE);
     AddDword(0);
-    words.insert(words.end(), { static_cast<WORD>(rect.left), static_cast<WORD>(rect.top),
-                                static_cast<WORD>(rect.right - rect.left), static_cast<WORD>(rect.bottom - rect.top), id });
-    words.insert(words.end(), { 0xFFFF, classAtom });
+    words.insert(words.end(),
+                 {static_cast<WORD>(rect.left), static_cast<WORD>(rect.top), static_cast<WORD>(rect.right - rect.left),
+                  static_cast<WORD>(rect.bottom - rect.top), id});
+    words.insert(words.end(), {0xFFFF, classAtom});
     AddString(text);
     words.push_back(0);  // no creation data
     ++words[kItemCountWord];

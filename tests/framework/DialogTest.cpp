@@ -19,8 +19,8 @@ constexpr int kTimedOut = -2;
 DialogTemplate MakeTemplate()
 {
     DialogTemplate t(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, L"test", 200, 100);
-    t.AddControl(DialogTemplate::kEdit, kIsbnId, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, { 10, 10, 110, 24 });
-    t.AddControl(DialogTemplate::kEdit, kIntroId, WS_BORDER | WS_TABSTOP | ES_MULTILINE, { 10, 30, 110, 80 });
+    t.AddControl(DialogTemplate::kEdit, kIsbnId, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, {10, 10, 110, 24});
+    t.AddControl(DialogTemplate::kEdit, kIntroId, WS_BORDER | WS_TABSTOP | ES_MULTILINE, {10, 30, 110, 80});
     return t;
 }
 
@@ -107,7 +107,7 @@ MSG Finish(int result)
     return msg;
 }
 
-} // namespace
+}  // namespace
 
 TEST(Dialog, DataExchangeKeepsCodePage936InMembers)
 {
@@ -141,7 +141,7 @@ TEST(Dialog, PreTranslateMessageRunsBeforeIsDialogMessage)
     DialogTemplate t = MakeTemplate();
     TestDialog dialog(t.Get());
     dialog.swallowEscape = true;
-    dialog.toPost = { KeyDown(VK_ESCAPE), Finish(42) };
+    dialog.toPost = {KeyDown(VK_ESCAPE), Finish(42)};
     EXPECT_EQ(dialog.DoModal(), 42);  // Escape would have cancelled
     ASSERT_EQ(dialog.keyDowns.size(), 1u);
     EXPECT_EQ(dialog.keyDowns[0].wParam, static_cast<WPARAM>(VK_ESCAPE));
@@ -153,7 +153,7 @@ TEST(Dialog, EscapeCancels)
 {
     DialogTemplate t = MakeTemplate();
     TestDialog dialog(t.Get());
-    dialog.toPost = { KeyDown(VK_ESCAPE), Finish(42) };
+    dialog.toPost = {KeyDown(VK_ESCAPE), Finish(42)};
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
@@ -163,7 +163,7 @@ TEST(Dialog, EnterRunsOnOkWhichSavesTheMembers)
     TestDialog dialog(t.Get());
     dialog.isbnText = "old";
     dialog.typedIsbn = L"9787";
-    dialog.toPost = { KeyDown(VK_RETURN), Finish(42) };
+    dialog.toPost = {KeyDown(VK_RETURN), Finish(42)};
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.isbnText, std::string("9787"));
 }
@@ -171,12 +171,12 @@ TEST(Dialog, EnterRunsOnOkWhichSavesTheMembers)
 TEST(Dialog, CloseCancelsAndOwnerIsDisabledMeanwhile)
 {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_OVERLAPPEDWINDOW, { 0, 0, 100, 100 }, nullptr, 0));
+    ASSERT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_OVERLAPPEDWINDOW, {0, 0, 100, 100}, nullptr, 0));
     DialogTemplate t = MakeTemplate();
     TestDialog dialog(t.Get(), &owner);
     MSG close{};
     close.message = WM_CLOSE;
-    dialog.toPost = { close };  // the cancel command it brings is posted behind
+    dialog.toPost = {close};  // the cancel command it brings is posted behind
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_FALSE(dialog.ownerEnabledWhileModal);
     EXPECT_TRUE(::IsWindowEnabled(owner.GetSafeHwnd()));

@@ -54,14 +54,14 @@ std::vector<HGDIOBJ> PaintCycle(HDC screen)
     ScopedSelect selectBrush(memory.GetSafeHandle(), brush);
     ScopedSelect selectFont(memory.GetSafeHandle(), font);
     ScopedSelect selectClip(memory.GetSafeHandle(), clip);
-    RECT rect{ 0, 0, 16, 16 };
+    RECT rect{0, 0, 16, 16};
     memory.FillRect(&rect, brush);
     memory.MoveTo(0, 0);
     memory.LineTo(15, 15);
-    return { memory.GetSafeHandle(), bitmap, pen, brush, font, clip };
+    return {memory.GetSafeHandle(), bitmap, pen, brush, font, clip};
 }
 
-} // namespace
+}  // namespace
 
 TEST(Gdi, ScopedSelectRestoresPreviousObjects)
 {

@@ -35,7 +35,8 @@ protected:
     void OnEnable(BOOL enable) { Put("enable " + Num(enable)); }
     void OnActivate(UINT state, WndView other, BOOL minimized)
     {
-        Put("activate " + Num(state) + " " + Num(reinterpret_cast<LONG_PTR>(other.GetSafeHwnd())) + " " + Num(minimized));
+        Put("activate " + Num(state) + " " + Num(reinterpret_cast<LONG_PTR>(other.GetSafeHwnd())) + " " +
+            Num(minimized));
     }
     void OnKillFocus(WndView gaining) { Put("killfocus " + Num(reinterpret_cast<LONG_PTR>(gaining.GetSafeHwnd()))); }
     void OnCancelMode() { Put("cancelmode"); }
@@ -48,7 +49,8 @@ protected:
     void OnMeasureItem(int id, LPMEASUREITEMSTRUCT item) { Put("measure " + Num(id) + " " + Num(item->CtlType)); }
     LRESULT OnMenuChar(UINT character, UINT flags, MenuView menu)
     {
-        Put("menuchar " + Num(character) + " " + Num(flags) + " " + Num(reinterpret_cast<LONG_PTR>(menu.GetSafeHandle())));
+        Put("menuchar " + Num(character) + " " + Num(flags) + " " +
+            Num(reinterpret_cast<LONG_PTR>(menu.GetSafeHandle())));
         return MAKELRESULT(2, MNC_EXECUTE);
     }
     LRESULT OnSetStyle(UINT style, LPARAM redraw)
@@ -86,12 +88,12 @@ BEGIN_MESSAGE_MAP(Recorder, CWnd)
     ON_BM_GETCHECK()
 END_MESSAGE_MAP()
 
-} // namespace
+}  // namespace
 
 TEST(MessageEntries, HandlersGetTheMessageParametersTypedAndReturnTheirResult)
 {
     Recorder wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_OVERLAPPEDWINDOW, { 0, 0, 100, 100 }, nullptr, 0));
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_OVERLAPPEDWINDOW, {0, 0, 100, 100}, nullptr, 0));
     MEASUREITEMSTRUCT item{};
     item.CtlType = ODT_MENU;
     struct Case {
@@ -101,23 +103,24 @@ TEST(MessageEntries, HandlersGetTheMessageParametersTypedAndReturnTheirResult)
         std::string log;
         LRESULT result;
     } cases[] = {
-        { WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 7), "move 1 -3,7", 0 },
-        { WM_LBUTTONDOWN, 0, MAKELPARAM(4, -2), "down 0 4,-2", 0 },
-        { WM_MOUSELEAVE, 0, 0, "leave", 0 },
-        { WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd.GetSafeHwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE), "cursor 1 1 512", TRUE },
-        { WM_CAPTURECHANGED, 0, 0x1234, "capture 4660", 0 },
-        { WM_ERASEBKGND, 0x5678, 0, "erase 22136", TRUE },
-        { WM_ENABLE, FALSE, 0, "enable 0", 0 },
-        { WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0x42, "activate 0 66 1", 0 },
-        { WM_KILLFOCUS, 0x99, 0, "killfocus 153", 0 },
-        { WM_CANCELMODE, 0, 0, "cancelmode", 0 },
-        { WM_SYSCOLORCHANGE, 0, 0, "syscolor", 0 },
-        { WM_GETDLGCODE, 0, 0, "dlgcode", DLGC_DEFPUSHBUTTON },
-        { WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item), "measure 0 1", TRUE },
-        { WM_MENUCHAR, MAKEWPARAM('a', MF_POPUP), 0x77, "menuchar 97 16 119", MAKELRESULT(2, MNC_EXECUTE) },
-        { BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE, "setstyle 1 1", 0 },
-        { BM_SETCHECK, BST_INDETERMINATE, 0, "setcheck 2", 0 },
-        { BM_GETCHECK, 0, 0, "getcheck", BST_CHECKED },
+        {WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 7), "move 1 -3,7", 0},
+        {WM_LBUTTONDOWN, 0, MAKELPARAM(4, -2), "down 0 4,-2", 0},
+        {WM_MOUSELEAVE, 0, 0, "leave", 0},
+        {WM_SETCURSOR, reinterpret_cast<WPARAM>(wnd.GetSafeHwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE),
+         "cursor 1 1 512", TRUE},
+        {WM_CAPTURECHANGED, 0, 0x1234, "capture 4660", 0},
+        {WM_ERASEBKGND, 0x5678, 0, "erase 22136", TRUE},
+        {WM_ENABLE, FALSE, 0, "enable 0", 0},
+        {WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0x42, "activate 0 66 1", 0},
+        {WM_KILLFOCUS, 0x99, 0, "killfocus 153", 0},
+        {WM_CANCELMODE, 0, 0, "cancelmode", 0},
+        {WM_SYSCOLORCHANGE, 0, 0, "syscolor", 0},
+        {WM_GETDLGCODE, 0, 0, "dlgcode", DLGC_DEFPUSHBUTTON},
+        {WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&item), "measure 0 1", TRUE},
+        {WM_MENUCHAR, MAKEWPARAM('a', MF_POPUP), 0x77, "menuchar 97 16 119", MAKELRESULT(2, MNC_EXECUTE)},
+        {BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE, "setstyle 1 1", 0},
+        {BM_SETCHECK, BST_INDETERMINATE, 0, "setcheck 2", 0},
+        {BM_GETCHECK, 0, 0, "getcheck", BST_CHECKED},
     };
     for (const Case& c : cases) {
         wnd.log.clear();

@@ -108,21 +108,22 @@ class Reflection : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, { 0, 0, 300, 200 }, nullptr, 0));
-        ASSERT_TRUE(child.CreateEx(0, nullptr, L"", WS_CHILD, { 0, 0, 50, 20 }, parent.GetSafeHwnd(), kChildId));
-        ASSERT_TRUE(button.CreateEx(0, L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, { 0, 30, 50, 50 }, parent.GetSafeHwnd(),
+        ASSERT_TRUE(parent.CreateEx(0, nullptr, L"parent", WS_OVERLAPPEDWINDOW, {0, 0, 300, 200}, nullptr, 0));
+        ASSERT_TRUE(child.CreateEx(0, nullptr, L"", WS_CHILD, {0, 0, 50, 20}, parent.GetSafeHwnd(), kChildId));
+        ASSERT_TRUE(button.CreateEx(0, L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, {0, 30, 50, 50}, parent.GetSafeHwnd(),
                                     kButtonId));
         plain = ::CreateWindowExW(0, L"BUTTON", L"", WS_CHILD, 60, 0, 50, 20, parent.GetSafeHwnd(),
                                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kPlainChildId)),
                                   ::GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(plain, nullptr);
-        ASSERT_TRUE(passing.CreateEx(0, nullptr, L"", WS_CHILD, { 0, 60, 50, 20 }, parent.GetSafeHwnd(), kPassingChildId));
+        ASSERT_TRUE(
+            passing.CreateEx(0, nullptr, L"", WS_CHILD, {0, 60, 50, 20}, parent.GetSafeHwnd(), kPassingChildId));
     }
     void TearDown() override { parent.DestroyWindow(); }
 
     LRESULT Notify(HWND from, UINT id, UINT code)
     {
-        NMHDR header{ from, id, code };
+        NMHDR header{from, id, code};
         return parent.SendMessage(WM_NOTIFY, id, reinterpret_cast<LPARAM>(&header));
     }
     void Command(HWND from, UINT id, UINT code = BN_CLICKED)
@@ -137,7 +138,7 @@ protected:
     HWND plain = nullptr;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(Reflection, ChildHandlesItsNotificationAndParentDoesNotSeeIt)
 {
@@ -194,6 +195,6 @@ TEST_F(Reflection, CommandEntryTakesMenusAndAcceleratorsButNotOtherControlCodes)
     Command(nullptr, kMenuCommand, 0);
     Command(nullptr, kMenuCommand, 1);  // accelerator
     EXPECT_EQ(parent.menuCommands, 2);
-    Command(plain, kMenuCommand, 1);    // a control's notification code 1
+    Command(plain, kMenuCommand, 1);  // a control's notification code 1
     EXPECT_EQ(parent.menuCommands, 2);
 }

@@ -34,7 +34,7 @@ protected:
     void SetUp() override
     {
         SetMessageBoxHook([this](const std::wstring& text, const std::wstring& caption, UINT type) {
-            shown.push_back({ text, caption, type });
+            shown.push_back({text, caption, type});
             return IDOK;
         });
     }
@@ -65,7 +65,7 @@ protected:
     {
         HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        const BYTE bom[] = { 0xFF, 0xFE };
+        const BYTE bom[] = {0xFF, 0xFE};
         DWORD written = 0;
         ::WriteFile(file, bom, sizeof(bom), &written, nullptr);
         ::CloseHandle(file);
@@ -79,7 +79,7 @@ protected:
     std::wstring path;
 };
 
-} // namespace
+}  // namespace
 
 TEST(WinApp, TitleIsExecutableBaseName)
 {
@@ -114,18 +114,18 @@ TEST_F(Profile, BinaryEntryIsHexBytes)
 {
     std::vector<BYTE> data;
     ASSERT_TRUE(app.GetProfileBinary("ListCtrls", "1000", data));
-    EXPECT_EQ(data, (std::vector<BYTE>{ 0x0B, 0, 0, 0, 0x78, 0, 0, 0, 0xFF }));
+    EXPECT_EQ(data, (std::vector<BYTE>{0x0B, 0, 0, 0, 0x78, 0, 0, 0, 0xFF}));
 }
 
 TEST_F(Profile, MissingOrMalformedBinaryEntryFails)
 {
-    std::vector<BYTE> data{ 1, 2 };
+    std::vector<BYTE> data{1, 2};
     EXPECT_FALSE(app.GetProfileBinary("ListCtrls", "1001", data));
     EXPECT_FALSE(app.GetProfileBinary("ListCtrls", "odd", data));
     EXPECT_FALSE(app.GetProfileBinary("ListCtrls", "bad", data));
     EXPECT_FALSE(app.GetProfileBinary("ListCtrls", "empty", data));
     EXPECT_FALSE(app.GetProfileBinary("Nowhere", "1000", data));
-    EXPECT_EQ(data, (std::vector<BYTE>{ 1, 2 }));
+    EXPECT_EQ(data, (std::vector<BYTE>{1, 2}));
 }
 
 TEST_F(Profile, StringEntryIsCodePage936)
@@ -146,7 +146,7 @@ TEST_F(MessageBoxes, AfxMessageBoxShowsWideTextWithAppTitle)
 TEST_F(MessageBoxes, WindowMessageBoxUsesAppTitleUnlessGivenOne)
 {
     CWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_OVERLAPPEDWINDOW, { 0, 0, 10, 10 }, nullptr, 0));
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, L"", WS_OVERLAPPEDWINDOW, {0, 0, 10, 10}, nullptr, 0));
     wnd.MessageBox(WideToMultiByte(L"已将数据存入剪贴板"));
     wnd.MessageBox("x", WideToMultiByte(L"标题"), MB_OKCANCEL);
     ASSERT_EQ(shown.size(), 2u);

@@ -58,9 +58,9 @@ BEGIN_MESSAGE_MAP(TestWnd, BaseWnd)
     ON_MESSAGE(WM_SETTEXT, OnSetText)
 END_MESSAGE_MAP()
 
-const RECT kRect{ 0, 0, 200, 100 };
+const RECT kRect{0, 0, 200, 100};
 
-} // namespace
+}  // namespace
 
 // Only CWnd sets a window object's handle: a view is never assigned over.
 static_assert(!std::is_copy_assignable_v<WndView> && !std::is_move_assignable_v<CWnd>);
@@ -72,8 +72,8 @@ TEST(Wnd, CreatedWindowIsMappedDispatchedAndReleasedAtNcDestroy)
     HWND hwnd = wnd.GetSafeHwnd();
     EXPECT_EQ(CWnd::FromHandlePermanent(hwnd), &wnd);
     EXPECT_EQ(wnd.preSubclassCount, 1);
-    EXPECT_EQ(wnd.SendMessage(WM_ANSWER, 1), 43);      // derived entry wins
-    EXPECT_EQ(wnd.SendMessage(WM_BASE_ONLY), 7);       // base table reached through the chain
+    EXPECT_EQ(wnd.SendMessage(WM_ANSWER, 1), 43);         // derived entry wins
+    EXPECT_EQ(wnd.SendMessage(WM_BASE_ONLY), 7);          // base table reached through the chain
     EXPECT_EQ(wnd.GetWindowText(), std::string("test"));  // unhandled: original procedure
 
     EXPECT_TRUE(wnd.DestroyWindow());

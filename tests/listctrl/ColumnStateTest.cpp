@@ -9,9 +9,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "SortingListFixture.h"
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
-#include "SortingListFixture.h"
 
 namespace {
 
@@ -31,11 +31,11 @@ std::wstring BlockHex(const std::vector<int32_t>& values)
     return hex;
 }
 
-const std::vector<int32_t> kStoredWidths = { 11, 22, 33, 44, 55, 66, 77, 88, 99, 110, 121 };
+const std::vector<int32_t> kStoredWidths = {11, 22, 33, 44, 55, 66, 77, 88, 99, 110, 121};
 
 std::vector<int32_t> Block(int32_t count, const std::vector<int32_t>& widths)
 {
-    std::vector<int32_t> block{ count };
+    std::vector<int32_t> block{count};
     block.insert(block.end(), widths.begin(), widths.end());
     return block;
 }
@@ -89,7 +89,7 @@ protected:
     std::wstring path;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ColumnStateTest, ElevenStoredWidthsAreSet)
 {
@@ -101,7 +101,7 @@ TEST_F(ColumnStateTest, ElevenStoredWidthsAreSet)
 TEST_F(ColumnStateTest, FoundEntryRepaintsTheHeaderEvenIfIgnored)
 {
     EXPECT_FALSE(LoadRepaintsHeader());
-    StoreEntry(BlockHex(Block(10, { 1, 2, 3, 4, 5, 6, 7, 8, 9, 10 })));
+    StoreEntry(BlockHex(Block(10, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10})));
     EXPECT_TRUE(LoadRepaintsHeader());
 }
 
@@ -124,10 +124,10 @@ TEST_F(ColumnStateTest, ExtraBytesAfterTheWidthsAreIgnored)
 
 TEST_F(ColumnStateTest, CountForOtherColumnsChangesNothing)
 {
-    StoreEntry(BlockHex(Block(10, { 11, 22, 33, 44, 55, 66, 77, 88, 99, 110 })));
+    StoreEntry(BlockHex(Block(10, {11, 22, 33, 44, 55, 66, 77, 88, 99, 110})));
     list.LoadColumnState();
     EXPECT_EQ(Widths(), StartingWidths());
-    StoreEntry(BlockHex(Block(12, kStoredWidths)) + BlockHex({ 5 }));
+    StoreEntry(BlockHex(Block(12, kStoredWidths)) + BlockHex({5}));
     list.LoadColumnState();
     EXPECT_EQ(Widths(), StartingWidths());
 }
@@ -144,7 +144,7 @@ TEST_F(ColumnStateTest, EmptyOrMissingEntryChangesNothing)
 TEST_F(ColumnStateTest, ShortBlockKeepsTheWidthsReadSoFar)
 {
     // Three whole widths and half of the fourth.
-    std::wstring hex = BlockHex(Block(11, { 11, 22, 33, 44 }));
+    std::wstring hex = BlockHex(Block(11, {11, 22, 33, 44}));
     StoreEntry(hex.substr(0, hex.size() - 4));
     list.LoadColumnState();
     std::vector<int> expected = StartingWidths();
@@ -153,7 +153,7 @@ TEST_F(ColumnStateTest, ShortBlockKeepsTheWidthsReadSoFar)
     expected[2] = 33;
     EXPECT_EQ(Widths(), expected);
 
-    StoreEntry(BlockHex({ 11 }));  // the count alone
+    StoreEntry(BlockHex({11}));  // the count alone
     list.LoadColumnState();
     EXPECT_EQ(Widths(), expected);
     EXPECT_TRUE(::IsWindow(list.GetSafeHwnd()));
@@ -171,8 +171,8 @@ TEST_F(ColumnStateTest, ZeroWidthHidesTheColumnButKeepsIt)
 
 TEST_F(ColumnStateTest, EntryIsNamedAfterTheControlId)
 {
-    ASSERT_TRUE(::WritePrivateProfileStringW(L"ListCtrls", L"1001", BlockHex(Block(11, kStoredWidths)).c_str(),
-                                             path.c_str()));
+    ASSERT_TRUE(
+        ::WritePrivateProfileStringW(L"ListCtrls", L"1001", BlockHex(Block(11, kStoredWidths)).c_str(), path.c_str()));
     list.LoadColumnState();
     EXPECT_EQ(Widths(), StartingWidths());
 }

@@ -9,12 +9,19 @@
 
 namespace {
 
-int StrcmpCollator(const std::string& a, const std::string& b) { return std::strcmp(a.c_str(), b.c_str()); }
+int StrcmpCollator(const std::string& a, const std::string& b)
+{
+    return std::strcmp(a.c_str(), b.c_str());
+}
 
-int Sign(int v) { return (v > 0) - (v < 0); }
+int Sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
 
 // Sorts single-column rows the way the list's sort would.
-std::vector<std::string> SortColumn(std::vector<std::string> texts, bool ascending) {
+std::vector<std::string> SortColumn(std::vector<std::string> texts, bool ascending)
+{
     std::stable_sort(texts.begin(), texts.end(), [ascending](const std::string& a, const std::string& b) {
         return CompareRowTexts(a, b, ascending, StrcmpCollator) < 0;
     });
@@ -23,14 +30,16 @@ std::vector<std::string> SortColumn(std::vector<std::string> texts, bool ascendi
 
 }  // namespace
 
-TEST(IsNumberText, DigitsOnlyAndEmpty) {
+TEST(IsNumberText, DigitsOnlyAndEmpty)
+{
     EXPECT_TRUE(IsNumberText(""));
     EXPECT_TRUE(IsNumberText("0"));
     EXPECT_TRUE(IsNumberText("9787020002207"));
     EXPECT_TRUE(IsNumberText("007"));
 }
 
-TEST(IsNumberText, SignsPointsSpacesAndWideDigitsAreText) {
+TEST(IsNumberText, SignsPointsSpacesAndWideDigitsAreText)
+{
     EXPECT_FALSE(IsNumberText("-5"));
     EXPECT_FALSE(IsNumberText("+5"));
     EXPECT_FALSE(IsNumberText("29.80"));
@@ -41,7 +50,8 @@ TEST(IsNumberText, SignsPointsSpacesAndWideDigitsAreText) {
     EXPECT_FALSE(IsNumberText("12a"));
 }
 
-TEST(IsDateText, ExactForm) {
+TEST(IsDateText, ExactForm)
+{
     EXPECT_TRUE(IsDateText("05/03/2010"));
     EXPECT_TRUE(IsDateText("99/99/0000"));
     EXPECT_FALSE(IsDateText("05-03-2010"));
@@ -55,7 +65,8 @@ TEST(IsDateText, ExactForm) {
     EXPECT_FALSE(IsDateText(""));
 }
 
-TEST(CompareNumberTexts, SmallValues) {
+TEST(CompareNumberTexts, SmallValues)
+{
     EXPECT_EQ(-1, CompareNumberTexts("9", "10"));
     EXPECT_EQ(1, CompareNumberTexts("100", "10"));
     EXPECT_EQ(0, CompareNumberTexts("10", "10"));
@@ -64,7 +75,8 @@ TEST(CompareNumberTexts, SmallValues) {
     EXPECT_EQ(0, CompareNumberTexts("", "000"));
 }
 
-TEST(CompareNumberTexts, ThirteenDigitBarcodesByFullValue) {
+TEST(CompareNumberTexts, ThirteenDigitBarcodesByFullValue)
+{
     // Differ in the fourth digit, far beyond 32 bits.
     const std::string low = "9787020002207";
     const std::string high = "9788020002207";
@@ -78,7 +90,8 @@ TEST(CompareNumberTexts, ThirteenDigitBarcodesByFullValue) {
     EXPECT_EQ(0, CompareNumberTexts("0000123456789012345", "123456789012345"));
 }
 
-TEST(CompareNumberTexts, AtoiStyleReadingOfNonNumbers) {
+TEST(CompareNumberTexts, AtoiStyleReadingOfNonNumbers)
+{
     EXPECT_EQ(0, CompareNumberTexts("", "abc"));
     EXPECT_EQ(0, CompareNumberTexts("12", "12abc"));
     EXPECT_EQ(1, CompareNumberTexts("13", "12abc"));
@@ -92,14 +105,15 @@ TEST(CompareNumberTexts, AtoiStyleReadingOfNonNumbers) {
     EXPECT_EQ(-1, CompareNumberTexts("-99999999999999999999", "-1"));
     EXPECT_EQ(0, CompareNumberTexts("0", "-0"));
     EXPECT_EQ(0, CompareNumberTexts("0", "-"));
-    EXPECT_EQ(0, CompareNumberTexts("0", "- 5"));   // nothing after the sign is skipped
+    EXPECT_EQ(0, CompareNumberTexts("0", "- 5"));  // nothing after the sign is skipped
     EXPECT_EQ(0, CompareNumberTexts("0", "--5"));
     EXPECT_EQ(0, CompareNumberTexts("0", "x5"));
     EXPECT_EQ(0, CompareNumberTexts("7", std::string("7\0009", 3)));
 }
 
-TEST(CompareDateTexts, FieldOrderYearMonthDay) {
-    EXPECT_EQ(1, CompareDateTexts("05/03/2010", "20/01/2010"));   // month decides
+TEST(CompareDateTexts, FieldOrderYearMonthDay)
+{
+    EXPECT_EQ(1, CompareDateTexts("05/03/2010", "20/01/2010"));  // month decides
     EXPECT_EQ(-1, CompareDateTexts("20/01/2010", "05/03/2010"));
     EXPECT_EQ(-1, CompareDateTexts("31/12/2009", "01/01/2010"));  // year decides first
     EXPECT_EQ(-1, CompareDateTexts("01/05/2010", "02/05/2010"));  // day last
@@ -107,7 +121,8 @@ TEST(CompareDateTexts, FieldOrderYearMonthDay) {
     EXPECT_EQ(1, CompareDateTexts("99/99/0001", "00/00/0000"));
 }
 
-TEST(CompareDateTexts, SecondTextReadAtSamePositionsEvenIfNotADate) {
+TEST(CompareDateTexts, SecondTextReadAtSamePositionsEvenIfNotADate)
+{
     EXPECT_EQ(1, CompareDateTexts("01/01/2010", ""));
     EXPECT_EQ(1, CompareDateTexts("01/01/2010", "abc"));
     EXPECT_EQ(0, CompareDateTexts("01/01/2010", "01-01-2010"));
@@ -120,12 +135,14 @@ TEST(CompareDateTexts, SecondTextReadAtSamePositionsEvenIfNotADate) {
     EXPECT_EQ(0, CompareDateTexts("00/00/0000", ""));          // b's fields are all empty
 }
 
-TEST(CompareRowTexts, NumbersAscendingAndDescending) {
+TEST(CompareRowTexts, NumbersAscendingAndDescending)
+{
     EXPECT_EQ((std::vector<std::string>{"9", "10", "100"}), SortColumn({"100", "9", "10"}, true));
     EXPECT_EQ((std::vector<std::string>{"100", "10", "9"}), SortColumn({"10", "100", "9"}, false));
 }
 
-TEST(CompareRowTexts, BarcodesBothDirections) {
+TEST(CompareRowTexts, BarcodesBothDirections)
+{
     const std::string a = "9787020002207";
     const std::string b = "9788020002207";
     EXPECT_LT(CompareRowTexts(a, b, true, StrcmpCollator), 0);
@@ -136,23 +153,23 @@ TEST(CompareRowTexts, BarcodesBothDirections) {
     EXPECT_EQ((std::vector<std::string>{b, a}), SortColumn({a, b}, false));
 }
 
-TEST(CompareRowTexts, PricesSortAsText) {
+TEST(CompareRowTexts, PricesSortAsText)
+{
     EXPECT_LT(CompareRowTexts("100.00", "29.80", true, StrcmpCollator), 0);
     EXPECT_EQ((std::vector<std::string>{"100.00", "29.80"}), SortColumn({"29.80", "100.00"}, true));
     EXPECT_EQ((std::vector<std::string>{"29.80", "100.00"}), SortColumn({"100.00", "29.80"}, false));
 }
 
-TEST(CompareRowTexts, Dates) {
-    EXPECT_EQ((std::vector<std::string>{"20/01/2010", "05/03/2010"}),
-              SortColumn({"05/03/2010", "20/01/2010"}, true));
-    EXPECT_EQ((std::vector<std::string>{"31/12/2009", "01/01/2010"}),
-              SortColumn({"01/01/2010", "31/12/2009"}, true));
-    EXPECT_EQ((std::vector<std::string>{"01/01/2010", "31/12/2009"}),
-              SortColumn({"31/12/2009", "01/01/2010"}, false));
+TEST(CompareRowTexts, Dates)
+{
+    EXPECT_EQ((std::vector<std::string>{"20/01/2010", "05/03/2010"}), SortColumn({"05/03/2010", "20/01/2010"}, true));
+    EXPECT_EQ((std::vector<std::string>{"31/12/2009", "01/01/2010"}), SortColumn({"01/01/2010", "31/12/2009"}, true));
+    EXPECT_EQ((std::vector<std::string>{"01/01/2010", "31/12/2009"}), SortColumn({"31/12/2009", "01/01/2010"}, false));
     EXPECT_GT(CompareRowTexts("99/99/0000", "01/01/0000", true, StrcmpCollator), 0);
 }
 
-TEST(CompareRowTexts, DatesWithOtherSeparatorsOrShortSortAsText) {
+TEST(CompareRowTexts, DatesWithOtherSeparatorsOrShortSortAsText)
+{
     // As dates 20-01 would come first; as text "05" < "20".
     EXPECT_LT(CompareRowTexts("05-03-2010", "20-01-2010", true, StrcmpCollator), 0);
     EXPECT_LT(CompareRowTexts("05.03.2010", "20.01.2010", true, StrcmpCollator), 0);
@@ -160,12 +177,14 @@ TEST(CompareRowTexts, DatesWithOtherSeparatorsOrShortSortAsText) {
     EXPECT_GT(CompareRowTexts("5/3/2010", "10/1/2010", true, StrcmpCollator), 0);  // text, not date
 }
 
-TEST(CompareRowTexts, EmptyAgainstTextIsEqual) {
+TEST(CompareRowTexts, EmptyAgainstTextIsEqual)
+{
     EXPECT_EQ(0, CompareRowTexts("", "abc", true, StrcmpCollator));
     EXPECT_EQ(0, CompareRowTexts("", "abc", false, StrcmpCollator));
 }
 
-TEST(CompareRowTexts, FirstFormAloneDecides) {
+TEST(CompareRowTexts, FirstFormAloneDecides)
+{
     // Number first: the text counts as its leading digits, or 0.
     EXPECT_LT(CompareRowTexts("5", "12abc", true, StrcmpCollator), 0);
     EXPECT_GT(CompareRowTexts("5", "12abc", false, StrcmpCollator), 0);
@@ -179,7 +198,8 @@ TEST(CompareRowTexts, FirstFormAloneDecides) {
     EXPECT_GT(CompareRowTexts("01/01/2010", "9999", true, StrcmpCollator), 0);
 }
 
-TEST(CompareRowTexts, DescendingSwapsArgumentsNotNegates) {
+TEST(CompareRowTexts, DescendingSwapsArgumentsNotNegates)
+{
     // The collator sees (t2, t1) when descending.
     static std::vector<std::pair<std::string, std::string>> calls;
     calls.clear();
@@ -196,13 +216,15 @@ TEST(CompareRowTexts, DescendingSwapsArgumentsNotNegates) {
     EXPECT_EQ("xyz", calls[1].second);
 }
 
-TEST(CompareRowTexts, NullCollatorUsesByteOrder) {
+TEST(CompareRowTexts, NullCollatorUsesByteOrder)
+{
     EXPECT_LT(CompareRowTexts("abc", "abd", true, nullptr), 0);
     EXPECT_GT(CompareRowTexts("abc", "abd", false, nullptr), 0);
     EXPECT_GT(CompareRowTexts("\xB0\xA1", "abc", true, nullptr), 0);  // high bytes are unsigned
 }
 
-TEST(CompareRowData, ReadsTheColumn) {
+TEST(CompareRowData, ReadsTheColumn)
+{
     std::vector<std::string> r1 = {"b", "10", "05/03/2010"};
     std::vector<std::string> r2 = {"a", "9", "20/01/2010"};
     EXPECT_GT(CompareRowData(&r1, &r2, 0, true, StrcmpCollator), 0);
@@ -211,7 +233,8 @@ TEST(CompareRowData, ReadsTheColumn) {
     EXPECT_GT(CompareRowData(&r1, &r2, 2, true, StrcmpCollator), 0);
 }
 
-TEST(CompareRowData, NullRowsReadAsEmptyText) {
+TEST(CompareRowData, NullRowsReadAsEmptyText)
+{
     std::vector<std::string> zero = {"0"};
     std::vector<std::string> empty = {""};
     std::vector<std::string> five = {"5"};
@@ -227,7 +250,8 @@ TEST(CompareRowData, NullRowsReadAsEmptyText) {
     EXPECT_GT(CompareRowData(&text, nullptr, 0, true, StrcmpCollator), 0);
 }
 
-TEST(CompareRowData, ColumnsOutsideTheRowReadAsEmptyText) {
+TEST(CompareRowData, ColumnsOutsideTheRowReadAsEmptyText)
+{
     std::vector<std::string> r = {"abc"};
     std::vector<std::string> none;
     EXPECT_EQ(0, CompareRowData(&r, &none, 1, true, StrcmpCollator));
@@ -237,19 +261,20 @@ TEST(CompareRowData, ColumnsOutsideTheRowReadAsEmptyText) {
     EXPECT_GT(CompareRowData(&n, &r, 1, true, StrcmpCollator), 0);
 }
 
-TEST(CompareRowData, SortWithMissingRowGroupsWithZeros) {
+TEST(CompareRowData, SortWithMissingRowGroupsWithZeros)
+{
     std::vector<std::string> a = {"3"}, b = {""}, c = {"10"};
     std::vector<const std::vector<std::string>*> rows = {&c, nullptr, &a, &b};
-    std::stable_sort(rows.begin(), rows.end(), [](auto x, auto y) {
-        return CompareRowData(x, y, 0, true, StrcmpCollator) < 0;
-    });
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](auto x, auto y) { return CompareRowData(x, y, 0, true, StrcmpCollator) < 0; });
     EXPECT_EQ(nullptr, rows[0]);
     EXPECT_EQ(&b, rows[1]);
     EXPECT_EQ(&a, rows[2]);
     EXPECT_EQ(&c, rows[3]);
 }
 
-TEST(CompareRowTexts, ResultSignIsAntisymmetricForNumbers) {
+TEST(CompareRowTexts, ResultSignIsAntisymmetricForNumbers)
+{
     const char* values[] = {"", "0", "9", "10", "100", "9787020002207", "9788020002207"};
     for (const char* x : values) {
         for (const char* y : values) {

@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
+#include "SortingListFixture.h"
 #include "listctrl/RowData.h"
 #include "listctrl/SortingList.h"
-#include "SortingListFixture.h"
 
 namespace {
 
@@ -61,55 +61,55 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(RowSortTest, BarcodesDifferingInTheFourthDigitSortByValue)
 {
-    AddRows(0, { "9788020002207", "9787020002207", "9787020002206" });
-    ExpectBothOrders(0, { "9787020002206", "9787020002207", "9788020002207" });
+    AddRows(0, {"9788020002207", "9787020002207", "9787020002206"});
+    ExpectBothOrders(0, {"9787020002206", "9787020002207", "9788020002207"});
 }
 
 TEST_F(RowSortTest, DigitTextsSortByValue)
 {
-    AddRows(1, { "100", "9", "10" });
-    ExpectBothOrders(1, { "9", "10", "100" });
+    AddRows(1, {"100", "9", "10"});
+    ExpectBothOrders(1, {"9", "10", "100"});
 }
 
 TEST_F(RowSortTest, PricesSortAsText)
 {
-    AddRows(2, { "29.80", "100.00" });
-    ExpectBothOrders(2, { "100.00", "29.80" });
+    AddRows(2, {"29.80", "100.00"});
+    ExpectBothOrders(2, {"100.00", "29.80"});
 }
 
 TEST_F(RowSortTest, DatesSortByYearThenMonthThenDay)
 {
-    AddRows(3, { "05/03/2010", "20/01/2010", "01/01/2010", "31/12/2009", "19/01/2010" });
-    ExpectBothOrders(3, { "31/12/2009", "01/01/2010", "19/01/2010", "20/01/2010", "05/03/2010" });
+    AddRows(3, {"05/03/2010", "20/01/2010", "01/01/2010", "31/12/2009", "19/01/2010"});
+    ExpectBothOrders(3, {"31/12/2009", "01/01/2010", "19/01/2010", "20/01/2010", "05/03/2010"});
 }
 
 TEST_F(RowSortTest, DatesWithOtherSeparatorsSortAsText)
 {
-    AddRows(0, { "20-01-2010", "05-03-2010" });
-    ExpectBothOrders(0, { "05-03-2010", "20-01-2010" });
+    AddRows(0, {"20-01-2010", "05-03-2010"});
+    ExpectBothOrders(0, {"05-03-2010", "20-01-2010"});
     list.DeleteAllRows();
-    AddRows(0, { "20.01.2010", "5/3/2010", "05.03.2010" });
-    ExpectBothOrders(0, { "05.03.2010", "20.01.2010", "5/3/2010" });
+    AddRows(0, {"20.01.2010", "5/3/2010", "05.03.2010"});
+    ExpectBothOrders(0, {"05.03.2010", "20.01.2010", "5/3/2010"});
 }
 
 TEST_F(RowSortTest, PlainTextFollowsTheUserLocaleNotByteOrder)
 {
-    AddRows(0, { "B", "a" });
-    ExpectBothOrders(0, { "a", "B" });
+    AddRows(0, {"B", "a"});
+    ExpectBothOrders(0, {"a", "B"});
 }
 
 TEST_F(RowSortTest, EmptyTextAndAbcCompareEqual)
 {
-    AddRows(0, { "", "abc" });
+    AddRows(0, {"", "abc"});
     ClickHeading(0);
-    EXPECT_EQ(ColumnInRowOrder(0), (std::vector<std::string>{ "", "abc" }));
+    EXPECT_EQ(ColumnInRowOrder(0), (std::vector<std::string>{"", "abc"}));
 
-    RowData empty({ "" });
-    RowData abc({ "abc" });
+    RowData empty({""});
+    RowData abc({"abc"});
     EXPECT_EQ(Compare(TRUE, &empty, &abc), 0);
     EXPECT_EQ(Compare(FALSE, &empty, &abc), 0);
     // The first text's form alone decides: abc first is plain text.
@@ -118,13 +118,13 @@ TEST_F(RowSortTest, EmptyTextAndAbcCompareEqual)
 
 TEST_F(RowSortTest, NumberAgainstTextReadsTheTextsLeadingDigits)
 {
-    AddRows(0, { "30", "12abc" });
-    ExpectBothOrders(0, { "12abc", "30" });
+    AddRows(0, {"30", "12abc"});
+    ExpectBothOrders(0, {"12abc", "30"});
 
-    RowData seven({ "7" });
-    RowData zero({ "0" });
-    RowData abc({ "abc" });
-    RowData twelve({ "12abc" });
+    RowData seven({"7"});
+    RowData zero({"0"});
+    RowData abc({"abc"});
+    RowData twelve({"12abc"});
     EXPECT_GT(Compare(TRUE, &seven, &abc), 0);
     EXPECT_EQ(Compare(TRUE, &zero, &abc), 0);
     EXPECT_LT(Compare(TRUE, &seven, &twelve), 0);
@@ -133,13 +133,13 @@ TEST_F(RowSortTest, NumberAgainstTextReadsTheTextsLeadingDigits)
 
 TEST_F(RowSortTest, RowWithoutDataSortsAsEmptyText)
 {
-    AddRows(0, { "9", "", "3" });
+    AddRows(0, {"9", "", "3"});
     list.FreeRowData(0);  // shown as 9, compared as empty text
     ClickHeading(0);
     EXPECT_EQ(ColumnInRowOrder(0).back(), "3");
     EXPECT_EQ(list.GetItemCount(), 3);
 
-    RowData five({ "5" });
+    RowData five({"5"});
     EXPECT_EQ(Compare(TRUE, nullptr, nullptr), 0);
     EXPECT_LT(Compare(TRUE, nullptr, &five), 0);
     EXPECT_GT(Compare(FALSE, nullptr, &five), 0);
@@ -147,16 +147,16 @@ TEST_F(RowSortTest, RowWithoutDataSortsAsEmptyText)
 
 TEST_F(RowSortTest, RepeatedClicksToggleAndAnotherColumnStartsAscending)
 {
-    list.AddRow({ "", "", "b", "z" });
-    list.AddRow({ "", "", "c", "x" });
-    list.AddRow({ "", "", "a", "y" });
+    list.AddRow({"", "", "b", "z"});
+    list.AddRow({"", "", "c", "x"});
+    list.AddRow({"", "", "a", "y"});
     ClickHeading(2);
-    EXPECT_EQ(ColumnInRowOrder(2), (std::vector<std::string>{ "a", "b", "c" }));
+    EXPECT_EQ(ColumnInRowOrder(2), (std::vector<std::string>{"a", "b", "c"}));
     ClickHeading(2);
-    EXPECT_EQ(ColumnInRowOrder(2), (std::vector<std::string>{ "c", "b", "a" }));
+    EXPECT_EQ(ColumnInRowOrder(2), (std::vector<std::string>{"c", "b", "a"}));
     ClickHeading(2);
-    EXPECT_EQ(ColumnInRowOrder(2), (std::vector<std::string>{ "a", "b", "c" }));
+    EXPECT_EQ(ColumnInRowOrder(2), (std::vector<std::string>{"a", "b", "c"}));
     ClickHeading(3);
-    EXPECT_EQ(ColumnInRowOrder(3), (std::vector<std::string>{ "x", "y", "z" }));
-    EXPECT_EQ(ColumnInRowOrder(2), (std::vector<std::string>{ "c", "a", "b" }));
+    EXPECT_EQ(ColumnInRowOrder(3), (std::vector<std::string>{"x", "y", "z"}));
+    EXPECT_EQ(ColumnInRowOrder(2), (std::vector<std::string>{"c", "a", "b"}));
 }

@@ -11,7 +11,8 @@ struct Span {
     int minX, maxX, minY, maxY;
 };
 
-Span SpanOf(const SortArrowPaths& p) {
+Span SpanOf(const SortArrowPaths& p)
+{
     std::vector<ArrowPoint> all = p.light;
     all.insert(all.end(), p.shadow.begin(), p.shadow.end());
     Span s{all[0].x, all[0].x, all[0].y, all[0].y};
@@ -28,7 +29,8 @@ const HeaderRect kItem{100, 0, 220, 20};  // R = 220, B = 20, o = 5
 
 }  // namespace
 
-TEST(SortArrow, InsetIsQuarterHeightTruncated) {
+TEST(SortArrow, InsetIsQuarterHeightTruncated)
+{
     EXPECT_EQ(5, SortArrowInset(kItem));
     EXPECT_EQ(5, SortArrowInset({0, 0, 10, 23}));
     EXPECT_EQ(4, SortArrowInset({0, 0, 10, 19}));
@@ -36,13 +38,15 @@ TEST(SortArrow, InsetIsQuarterHeightTruncated) {
     EXPECT_EQ(5, SortArrowInset({0, 4, 10, 24}));
 }
 
-TEST(SortArrow, PlainLabelShrinksByInset) {
+TEST(SortArrow, PlainLabelShrinksByInset)
+{
     HeaderLabel label = ComputeHeaderLabel(kItem, false, false);
     EXPECT_EQ((HeaderRect{105, 0, 215, 20}), label.rect);
     EXPECT_TRUE(label.drawText);
 }
 
-TEST(SortArrow, SortColumnTextEndsTwentyPixelsLeftOfRight) {
+TEST(SortArrow, SortColumnTextEndsTwentyPixelsLeftOfRight)
+{
     HeaderLabel label = ComputeHeaderLabel(kItem, false, true);
     EXPECT_EQ(220 - 20, label.rect.right);
     EXPECT_EQ(105, label.rect.left);
@@ -51,14 +55,16 @@ TEST(SortArrow, SortColumnTextEndsTwentyPixelsLeftOfRight) {
     EXPECT_TRUE(label.drawText);
 }
 
-TEST(SortArrow, PressedShiftsLabelButNotBottom) {
+TEST(SortArrow, PressedShiftsLabelButNotBottom)
+{
     HeaderLabel label = ComputeHeaderLabel(kItem, true, false);
     EXPECT_EQ((HeaderRect{106, 2, 216, 20}), label.rect);
     HeaderLabel sorted = ComputeHeaderLabel(kItem, true, true);
     EXPECT_EQ((HeaderRect{106, 2, 201, 20}), sorted.rect);
 }
 
-TEST(SortArrow, PressedDoesNotMoveArrow) {
+TEST(SortArrow, PressedDoesNotMoveArrow)
+{
     // The arrow only depends on the item rectangle and the direction.
     SortArrowPaths a = ComputeSortArrow(kItem, true);
     SortArrowPaths b = ComputeSortArrow(kItem, true);
@@ -66,7 +72,8 @@ TEST(SortArrow, PressedDoesNotMoveArrow) {
     EXPECT_EQ(a.shadow, b.shadow);
 }
 
-TEST(SortArrow, NarrowItemDrawsNoText) {
+TEST(SortArrow, NarrowItemDrawsNoText)
+{
     // Width 40: sort column leaves 40 - 15 - 10 = 15.
     EXPECT_TRUE(ComputeHeaderLabel({0, 0, 40, 20}, false, true).drawText);
     // Width 25: 25 - 15 - 10 = 0, empty.
@@ -78,7 +85,8 @@ TEST(SortArrow, NarrowItemDrawsNoText) {
     EXPECT_FALSE(ComputeHeaderLabel({0, 0, 0, 20}, false, false).drawText);
 }
 
-TEST(SortArrow, UpArrowPaths) {
+TEST(SortArrow, UpArrowPaths)
+{
     const int R = 220, B = 20;
     SortArrowPaths p = ComputeSortArrow(kItem, true);
     EXPECT_EQ((std::vector<ArrowPoint>{{R - 10, 5}, {R - 5, B - 6}, {R - 17, B - 6}}), p.light);
@@ -90,7 +98,8 @@ TEST(SortArrow, UpArrowPaths) {
     EXPECT_EQ(B - 6, s.maxY);
 }
 
-TEST(SortArrow, DownArrowPaths) {
+TEST(SortArrow, DownArrowPaths)
+{
     const int R = 220, B = 20;
     SortArrowPaths p = ComputeSortArrow(kItem, false);
     EXPECT_EQ((std::vector<ArrowPoint>{{R - 6, 5}, {R - 11, B - 5}}), p.light);
@@ -102,7 +111,8 @@ TEST(SortArrow, DownArrowPaths) {
     EXPECT_EQ(B - 5, s.maxY);
 }
 
-TEST(SortArrow, ArrowFollowsOtherHeights) {
+TEST(SortArrow, ArrowFollowsOtherHeights)
+{
     // 24 pixels: o = 6.
     HeaderRect item{0, 0, 300, 24};
     SortArrowPaths up = ComputeSortArrow(item, true);

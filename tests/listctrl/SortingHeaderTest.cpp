@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include "GuiResources.h"
+#include "SortingListFixture.h"
 #include "framework/Bitmap.h"
 #include "framework/Brush.h"
 #include "framework/ClientDC.h"
@@ -15,14 +16,13 @@
 #include "framework/Pen.h"
 #include "framework/Rgn.h"
 #include "framework/ScopedSelect.h"
-#include "SortingListFixture.h"
 
 namespace {
 
 constexpr int kCanvasWidth = 120;
 constexpr int kCanvasHeight = 20;
 // A 20-pixel item: o = 5, R = 120, B = 20.
-constexpr RECT kItem{ 0, 0, kCanvasWidth, kCanvasHeight };
+constexpr RECT kItem{0, 0, kCanvasWidth, kCanvasHeight};
 
 struct Box {
     int left = INT_MAX;
@@ -42,7 +42,11 @@ CBitmap MakeBitmap(HDC compatibleWith)
 // A memory bitmap to draw header items into.
 class Canvas {
 public:
-    Canvas() : screen(nullptr), memory(screen.GetSafeHandle()), bitmap(MakeBitmap(screen.GetSafeHandle())), select(memory.GetSafeHandle(), bitmap) {}
+    Canvas()
+        : screen(nullptr), memory(screen.GetSafeHandle()), bitmap(MakeBitmap(screen.GetSafeHandle())),
+          select(memory.GetSafeHandle(), bitmap)
+    {
+    }
 
     HDC Dc() const { return memory.GetSafeHandle(); }
     COLORREF Pixel(int x, int y) const { return ::GetPixel(memory.GetSafeHandle(), x, y); }
@@ -142,7 +146,7 @@ protected:
     COLORREF face = 0;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(SortingHeaderTest, ShowSortMarkMakesTheItemOwnerDrawn)
 {
@@ -237,7 +241,7 @@ TEST_F(SortingHeaderTest, NarrowItemDrawsArrowWithoutText)
     list.sortHeader.ShowSortMark(0, TRUE);
     canvas.Fill(RGB(255, 0, 0));
     // 25 wide: 25 - 3o - 2o leaves no label.
-    const RECT narrow{ kCanvasWidth - 25, 0, kCanvasWidth, kCanvasHeight };
+    const RECT narrow{kCanvasWidth - 25, 0, kCanvasWidth, kCanvasHeight};
     Draw(0, 0, narrow);
     EXPECT_TRUE(canvas.Ink(kCanvasWidth - 25, 104).Empty());
     EXPECT_EQ(canvas.Pixel(115, 14), light);

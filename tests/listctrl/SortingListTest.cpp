@@ -8,16 +8,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "SortingListFixture.h"
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
 #include "listctrl/RowData.h"
 #include "listctrl/SortingList.h"
-#include "SortingListFixture.h"
 
 namespace {
 
-const wchar_t* const kTitles[] = { L"条形码", L"分类号", L"书名", L"著译者", L"出版处", L"页数",
-                                   L"开本",   L"版期",   L"版次", L"单价",   L"图片网址" };
+const wchar_t* const kTitles[] = {L"条形码", L"分类号", L"书名", L"著译者", L"出版处",  L"页数",
+                                  L"开本",   L"版期",   L"版次", L"单价",   L"图片网址"};
 
 struct Column {
     std::wstring title;
@@ -37,7 +37,7 @@ protected:
             column.pszText = text;
             column.cchTextMax = 64;
             ListView_GetColumn(list.GetSafeHwnd(), i, &column);
-            columns.push_back({ text, column.cx, column.fmt & LVCFMT_JUSTIFYMASK });
+            columns.push_back({text, column.cx, column.fmt & LVCFMT_JUSTIFYMASK});
         }
         return columns;
     }
@@ -59,7 +59,7 @@ protected:
     }
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(SortingListTest, SubclassesItsHeader)
 {
@@ -148,7 +148,7 @@ TEST_F(SortingListTest, AddRowKeepsOnlyColumnCountTexts)
 TEST_F(SortingListTest, AddRowTreatsMissingTextsAsEmpty)
 {
     ASSERT_TRUE(list.CreateColumns("a,10;b,10;c,10"));
-    ASSERT_EQ(list.AddRow({ "x" }), 0);
+    ASSERT_EQ(list.AddRow({"x"}), 0);
     EXPECT_EQ(list.GetItemText(0, 0), std::string("x"));
     EXPECT_EQ(list.GetItemText(0, 2), std::string());
     EXPECT_EQ(list.GetColumnText(0, 2), std::string());
@@ -172,7 +172,7 @@ TEST_F(SortingListTest, DeletedRowsAreFreed)
 TEST_F(SortingListTest, FreeRowDataKeepsTheRow)
 {
     ASSERT_TRUE(list.CreateColumns("a,10"));
-    list.AddRow({ "x" });
+    list.AddRow({"x"});
     list.FreeRowData(0);
     EXPECT_EQ(list.GetItemData(0), 0u);
     EXPECT_EQ(list.GetItemCount(), 1);
@@ -219,7 +219,7 @@ TEST_F(SortingListTest, RowsAddedFromWorkerThread)
 {
     ASSERT_TRUE(list.CreateColumns(WideToMultiByte(kHeadings)));
     constexpr int kRows = 40;
-    std::atomic<bool> done{ false };
+    std::atomic<bool> done{false};
     std::thread worker([&] {
         for (int i = 0; i < kRows; ++i)
             list.AddRow(Row(L"书" + std::to_wstring(i) + L"-", 11));

@@ -16,7 +16,16 @@ ResultFields LibraryRow()
 
 ResultFields CommunityRow()
 {
-    return {"", "活着（新版）", "余华", "作家出版社", "191", "", "2012-8-1", "", "20.00元", "http://h/lpic/s1.jpg",
+    return {"",
+            "活着（新版）",
+            "余华",
+            "作家出版社",
+            "191",
+            "",
+            "2012-8-1",
+            "",
+            "20.00元",
+            "http://h/lpic/s1.jpg",
             "讲述了福贵的一生。"};
 }
 
@@ -29,8 +38,8 @@ std::vector<std::string> Written(const MarcRecord& record)
     return LinesOf(read);
 }
 
-std::vector<std::string> Composed(const std::string& isbn, const std::vector<ResultFields>& rows,
-                                  MarcFlavour wanted, const MarcRecord* received = nullptr,
+std::vector<std::string> Composed(const std::string& isbn, const std::vector<ResultFields>& rows, MarcFlavour wanted,
+                                  const MarcRecord* received = nullptr,
                                   MarcFlavour receivedFlavour = MarcFlavour::Marc21)
 {
     return Written(ComposeBookRecord(isbn, rows, received, receivedFlavour, wanted, kMade));
@@ -152,12 +161,13 @@ TEST(BookMarcRecord, ReceivedRecordOfTheWantedFlavourIsTheBase)
                                         "245 10$aHuo zhe /$cYu Hua.", "650  0$aChina$vFiction.",
                                         "856 42$3cover image$uhttp://h/lpic/s1.jpg"}),
               Composed("9787506365437", {LibraryRow(), CommunityRow()}, MarcFlavour::Marc21, &marc21));
-    EXPECT_EQ("cam a22", ComposeBookRecord("x", {}, &marc21, MarcFlavour::Marc21, MarcFlavour::Marc21, kMade)
-                             .leader.substr(5, 7));
+    EXPECT_EQ("cam a22",
+              ComposeBookRecord("x", {}, &marc21, MarcFlavour::Marc21, MarcFlavour::Marc21, kMade).leader.substr(5, 7));
 
-    const MarcRecord unimarc = RecordFromLines(
-        {"001 cn1", "010   $dCNY25.00", "100   $a20110915d2011    em y0chiy0121    ea", "200 1 $a活着",
-         "856 4 $uhttp://library/cover.jpg"}, "00000nam0 2200000   450 ");
+    const MarcRecord unimarc =
+        RecordFromLines({"001 cn1", "010   $dCNY25.00", "100   $a20110915d2011    em y0chiy0121    ea", "200 1 $a活着",
+                         "856 4 $uhttp://library/cover.jpg"},
+                        "00000nam0 2200000   450 ");
     EXPECT_EQ((std::vector<std::string>{"001 cn1", "010   $dCNY25.00", "100   $a20110915d2011    em y0chiy50      ea",
                                         "200 1 $a活着", "856 4 $uhttp://library/cover.jpg"}),
               Composed("9787506365437", {CommunityRow()}, MarcFlavour::Unimarc, &unimarc, MarcFlavour::Unimarc));
@@ -173,8 +183,9 @@ TEST(BookMarcRecord, ReceivedRecordOfTheWantedFlavourIsTheBase)
 
 TEST(BookMarcRecord, ReceivedRecordOfTheOtherFlavourIsRebuiltWithItsValuesFirst)
 {
-    const MarcRecord unimarc = RecordFromLines({"001 cn1", "200 1 $a活着$e长篇小说$f余华著", "210   $c作家出版社,$d2011",
-                                                "690   $aI247.57"}, "00000nam0 2200000   450 ");
+    const MarcRecord unimarc =
+        RecordFromLines({"001 cn1", "200 1 $a活着$e长篇小说$f余华著", "210   $c作家出版社,$d2011", "690   $aI247.57"},
+                        "00000nam0 2200000   450 ");
     const std::vector<std::string> lines =
         Composed("9787506365437", {LibraryRow(), CommunityRow()}, MarcFlavour::Marc21, &unimarc, MarcFlavour::Unimarc);
     EXPECT_EQ("001 9787506365437", lines.front());
@@ -195,8 +206,9 @@ TEST(BookMarcRecord, ScrapedValuesHoldNoControlCharactersAndFitTheLimits)
         intro += "福贵的一生。";
     row[kIntro] = intro;
     for (MarcFlavour flavour : {MarcFlavour::Marc21, MarcFlavour::Unimarc}) {
-        const std::string bytes = WriteIso2709(ComposeBookRecord("97875\x1f" "06365437", {row}, nullptr, flavour,
-                                                                 flavour, kMade));
+        const std::string bytes = WriteIso2709(ComposeBookRecord("97875\x1f"
+                                                                 "06365437",
+                                                                 {row}, nullptr, flavour, flavour, kMade));
         ASSERT_FALSE(bytes.empty());
         MarcRecord read;
         ASSERT_TRUE(ReadIso2709(bytes, read));

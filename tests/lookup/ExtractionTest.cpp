@@ -5,7 +5,7 @@
 namespace {
 
 const std::string kTitleMarker = "<span property=\"v:itemreviewed\">";
-const std::string kPagesMarker = "<span class=\"pl\">\xD2\xB3\xCA\xFD:";   // 页数:
+const std::string kPagesMarker = "<span class=\"pl\">\xD2\xB3\xCA\xFD:";  // 页数:
 const std::string kAuthorMarker = "<span class=\"pl\"> \xD7\xF7\xD5\xDF</span>:";
 const std::string kIntroMarker = "<div class=\"intro\">";
 const std::string kTail69(69, 'x');

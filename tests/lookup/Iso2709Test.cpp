@@ -8,7 +8,10 @@ namespace {
 
 // Leader, directory (tag, length, start), fields, record end.
 const std::string kSmall = std::string("00058nam a2200049   4500") + "001000200000" + "245000600002" + "\x1e" +
-                           "x\x1e" + "00\x1f" "aT\x1e" + "\x1d";
+                           "x\x1e" +
+                           "00\x1f"
+                           "aT\x1e" +
+                           "\x1d";
 
 MarcRecord Small()
 {
@@ -51,18 +54,19 @@ TEST(Iso2709, MalformedRecordsAreRefused)
     const std::string cases[] = {
         "",
         kSmall.substr(0, 30),
-        kSmall.substr(0, kSmall.size() - 1),                 // length says more
-        with(57, "\x1e"),                                     // no record end
-        with(0, "0005x"),                                     // length not a number
-        with(10, "3"),                                        // three indicators
-        with(12, "00060"),                                    // base address past the data
-        with(12, "00048"),                                    // base address inside the directory
-        with(20, "0"),                                        // no length digits
-        with(39, "0009"),                                     // field past the data
-        with(27, "0001"),                                     // field does not end at a field end
-        with(53, "\x1f\x1f"),                                 // subfield without a code
-        with(52, "\x1e" "0"),                                 // a field end inside a field
-        with(39, "0002").replace(51, 3, "0\x1e\x1f"),         // data field of one indicator
+        kSmall.substr(0, kSmall.size() - 1),  // length says more
+        with(57, "\x1e"),                     // no record end
+        with(0, "0005x"),                     // length not a number
+        with(10, "3"),                        // three indicators
+        with(12, "00060"),                    // base address past the data
+        with(12, "00048"),                    // base address inside the directory
+        with(20, "0"),                        // no length digits
+        with(39, "0009"),                     // field past the data
+        with(27, "0001"),                     // field does not end at a field end
+        with(53, "\x1f\x1f"),                 // subfield without a code
+        with(52, "\x1e"
+                 "0"),                                 // a field end inside a field
+        with(39, "0002").replace(51, 3, "0\x1e\x1f"),  // data field of one indicator
     };
     MarcRecord record;
     ASSERT_TRUE(ReadIso2709(kSmall, record));
@@ -85,8 +89,13 @@ TEST(Iso2709, FittingCleansAndCutsAtCharacterBoundaries)
     std::string han;
     while (han.size() < 30000)
         han += "\xe6\xb4\xbb";
-    MarcRecord record =
-        RecordFromLines({"001 a\x1e" "b", "24\x01 00$aT", "245 \x01" "0$aT\x1f" "x$\x01y$ b", "520   $a" + han});
+    MarcRecord record = RecordFromLines({"001 a\x1e"
+                                         "b",
+                                         "24\x01 00$aT",
+                                         "245 \x01"
+                                         "0$aT\x1f"
+                                         "x$\x01y$ b",
+                                         "520   $a" + han});
     record.leader = "01234nam";
     FitIso2709(record);
     EXPECT_EQ(24u, record.leader.size());
@@ -129,15 +138,14 @@ TEST(MarcXml, RecordsInTheSlimSchemaWithMarkupEscaped)
 {
     MarcRecord record = RecordFromLines({"001 a<b", "245 00$aR&D \"x\" >"});
     FitIso2709(record);
-    EXPECT_EQ(
-        "<record>\n"
-        "  <leader>00068nam a2200049   4500</leader>\n"
-        "  <controlfield tag=\"001\">a&lt;b</controlfield>\n"
-        "  <datafield tag=\"245\" ind1=\"0\" ind2=\"0\">\n"
-        "    <subfield code=\"a\">R&amp;D &quot;x&quot; &gt;</subfield>\n"
-        "  </datafield>\n"
-        "</record>\n",
-        MarcXmlRecord(record));
+    EXPECT_EQ("<record>\n"
+              "  <leader>00068nam a2200049   4500</leader>\n"
+              "  <controlfield tag=\"001\">a&lt;b</controlfield>\n"
+              "  <datafield tag=\"245\" ind1=\"0\" ind2=\"0\">\n"
+              "    <subfield code=\"a\">R&amp;D &quot;x&quot; &gt;</subfield>\n"
+              "  </datafield>\n"
+              "</record>\n",
+              MarcXmlRecord(record));
     EXPECT_NE(std::string::npos, MarcXmlHeader().find("<collection xmlns=\"http://www.loc.gov/MARC21/slim\">"));
     EXPECT_EQ("</collection>\n", MarcXmlFooter());
 }

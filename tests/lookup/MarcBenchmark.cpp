@@ -26,9 +26,10 @@ std::string Isbn(int n)
 std::vector<ResultFields> Rows(int n)
 {
     const std::string number = std::to_string(n);
-    return {{"I247.5", "活着 第" + number + "卷", "余华著", "作家出版社", "191页", "20cm", "2012.8", "第2版", "", "", ""},
-            {"", "活着", "余华", "作家出版社", "191", "", "2012-8-1", "", "20.00元", "http://h/lpic/s" + number + ".jpg",
-             "《活着》讲述了农村人福贵悲惨的人生遭遇。福贵本是个阔少爷，可他嗜赌如命，终于赌光了家业，一贫如洗。"}};
+    return {
+        {"I247.5", "活着 第" + number + "卷", "余华著", "作家出版社", "191页", "20cm", "2012.8", "第2版", "", "", ""},
+        {"", "活着", "余华", "作家出版社", "191", "", "2012-8-1", "", "20.00元", "http://h/lpic/s" + number + ".jpg",
+         "《活着》讲述了农村人福贵悲惨的人生遭遇。福贵本是个阔少爷，可他嗜赌如命，终于赌光了家业，一贫如洗。"}};
 }
 
 void Measure(const char* name, int books, MarcFlavour flavour, bool xml)

@@ -26,13 +26,31 @@ ResultFields LibraryRow()
 
 ResultFields CommunityRow()
 {
-    return {"", "活着", "余华", "作家出版社", "191", "", "2012-8-1", "", "CNY 20.00", "http://127.0.0.1/lpic/s1.jpg",
+    return {"",
+            "活着",
+            "余华",
+            "作家出版社",
+            "191",
+            "",
+            "2012-8-1",
+            "",
+            "CNY 20.00",
+            "http://127.0.0.1/lpic/s1.jpg",
             "《活着》讲述了农村人福贵悲惨的人生遭遇。"};
 }
 
 ResultFields EnglishRow(const char* title)
 {
-    return {"", title, "Harper Lee", "Grand Central", "376 p.", "21 cm", "1988", "1st ed.", "", "",
+    return {"",
+            title,
+            "Harper Lee",
+            "Grand Central",
+            "376 p.",
+            "21 cm",
+            "1988",
+            "1st ed.",
+            "",
+            "",
             "A novel of the American South."};
 }
 
@@ -67,7 +85,8 @@ MarcRecord LibraryMarc21()
 {
     MarcRecord record;
     record.leader = "01024cam  2200253 i 4500";
-    record.fields = {Control("001", "2011312345"), Control("005", "20110915083012.0"),
+    record.fields = {Control("001", "2011312345"),
+                     Control("005", "20110915083012.0"),
                      Control("008", "110915s2011    cc a          000 1 chi  "),
                      Field("020", ' ', ' ', {{'a', "9787506365437"}}),
                      Field("040", ' ', ' ', {{'a', "DLC"}, {'b', "eng"}, {'c', "DLC"}}),
@@ -83,7 +102,8 @@ MarcRecord LibraryUnimarc()
 {
     MarcRecord record;
     record.leader = "00812nam0 2200229   450 ";
-    record.fields = {Control("001", "012011000123"), Field("010", ' ', ' ', {{'a', "978-7-5063-6543-7"}}),
+    record.fields = {Control("001", "012011000123"),
+                     Field("010", ' ', ' ', {{'a', "978-7-5063-6543-7"}}),
                      Field("100", ' ', ' ', {{'a', "20110915d2011    em y0chiy0121    ea"}}),
                      Field("101", '0', ' ', {{'a', "chi"}}),
                      Field("200", '1', ' ', {{'a', "活着"}, {'e', "长篇小说"}, {'f', "余华著"}}),
@@ -154,8 +174,8 @@ int main(int argc, char** argv)
             ComposeBookRecord(s.isbn, s.rows, s.received, s.receivedFlavour, MarcFlavour::Marc21, made);
         marc21 += WriteIso2709(record);
         xml += MarcXmlRecord(record);
-        unimarc += WriteIso2709(
-            ComposeBookRecord(s.isbn, s.rows, s.received, s.receivedFlavour, MarcFlavour::Unimarc, made));
+        unimarc +=
+            WriteIso2709(ComposeBookRecord(s.isbn, s.rows, s.received, s.receivedFlavour, MarcFlavour::Unimarc, made));
     }
     MarcRecord bad = libraryMarc21;
     bad.fields[7].subfields[1].value = "Yu Hua zhu";  // no final period

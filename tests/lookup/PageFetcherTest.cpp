@@ -30,7 +30,9 @@ TEST(ConvertCodePage, ChineseAndUnrepresentableCharacters)
     EXPECT_EQ("\xBA\xEC\xC2\xA5\xC3\xCE", ConvertCodePage("\xE7\xBA\xA2\xE6\xA5\xBC\xE6\xA2\xA6", 65001, 936));
     EXPECT_EQ("\xE7\xBA\xA2\xE6\xA5\xBC\xE6\xA2\xA6", ConvertCodePage("\xBA\xEC\xC2\xA5\xC3\xCE", 936, 65001));
     // U+1F600 has no code page 936 form: one default character, the rest is kept.
-    EXPECT_EQ("a?b", ConvertCodePage("a\xF0\x9F\x98\x80" "b", 65001, 936));
+    EXPECT_EQ("a?b", ConvertCodePage("a\xF0\x9F\x98\x80"
+                                     "b",
+                                     65001, 936));
     EXPECT_EQ("", ConvertCodePage("", 65001, 936));
     EXPECT_EQ("ab", ConvertCodePage(std::string("ab\0cd", 5), 65001, 936));
 }
@@ -39,9 +41,9 @@ TEST(ConvertPageLines, GivesWhatConvertingLineByLineGives)
 {
     const std::string lines[] = {
         "\xE7\xBA\xA2 a\r\nb\n\nc",
-        "cut \xE4\xB8\r\nnext\n",          // an unfinished character before a break
-        "smile \xF0\x9F\x98\x80\r\r\n",    // outside the basic plane; two CRs
-        std::string("ab\0cd\r\nef\r\0\n", 12), // NULs end a line's conversion
+        "cut \xE4\xB8\r\nnext\n",               // an unfinished character before a break
+        "smile \xF0\x9F\x98\x80\r\r\n",         // outside the basic plane; two CRs
+        std::string("ab\0cd\r\nef\r\0\n", 12),  // NULs end a line's conversion
     };
     for (const std::string& block : lines) {
         std::string expected;
@@ -151,7 +153,8 @@ TEST(FetchPageResult, SilenceIsMeasuredInBytesNotLines)
 {
     SetStallLimitMs(1500);
     auto start = std::chrono::steady_clock::now();
-    auto trickle = std::async(std::launch::async, [] { return FetchPageResult(TestServerBase() + "/test/trickle?seconds=4"); });
+    auto trickle =
+        std::async(std::launch::async, [] { return FetchPageResult(TestServerBase() + "/test/trickle?seconds=4"); });
     PageResult stalled = FetchPageResult(TestServerBase() + "/test/stall?seconds=60");
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
     EXPECT_GE(ms.count(), 1500);

@@ -36,11 +36,15 @@ SourceConfig Config()
 
 std::string CommunityPage(const std::string& title, const std::string& price)
 {
-    return "<html>\r\n<span property=\"v:itemreviewed\">" + title + "</span>\r\n"
+    return "<html>\r\n<span property=\"v:itemreviewed\">" + title +
+           "</span>\r\n"
            "<span class=\"pl\"> \xD7\xF7\xD5\xDF</span>:\r\n  <a href=\"/a\">Author</a>\r\n"
-           "<span class=\"pl\">\xB6\xA8\xBC\xDB:</span> " + price + "<br/>\r\n"
+           "<span class=\"pl\">\xB6\xA8\xBC\xDB:</span> " +
+           price +
+           "<br/>\r\n"
            "<a class=\"nbg\" href=\"http://i.test/lpic/c.jpg\">\r\n"
-           "<div class=\"intro\"><p>Intro.</p>" + kTail69 + "</div>";
+           "<div class=\"intro\"><p>Intro.</p>" +
+           kTail69 + "</div>";
 }
 
 TEST(PageUrls, UnsafeBytesArePercentEncoded)
@@ -214,20 +218,36 @@ TEST(SourceOutcome, EachSourceSaysFoundNotFoundOrWhyItFailed)
         std::string failure;
         std::string title;
     } cases[] = {
-        {"community found", AskCommunity, {{community, Page(CommunityPage(" T \r\n", "9\xD4\xAA"))}},
-         SourceStatus::Found, "", "T"},
-        {"community blank", AskCommunity, {{community, Page("<span property=\"v:itemreviewed\"> </span>")}},
-         SourceStatus::NotFound, "", ""},
+        {"community found",
+         AskCommunity,
+         {{community, Page(CommunityPage(" T \r\n", "9\xD4\xAA"))}},
+         SourceStatus::Found,
+         "",
+         "T"},
+        {"community blank",
+         AskCommunity,
+         {{community, Page("<span property=\"v:itemreviewed\"> </span>")}},
+         SourceStatus::NotFound,
+         "",
+         ""},
         {"community not there", AskCommunity, {}, SourceStatus::NotFound, "", ""},
         {"community unreachable", AskCommunity, {{community, kUnreachable}}, SourceStatus::Failed, "unreachable", ""},
         {"community timed out", AskCommunity, {{community, kTimedOut}}, SourceStatus::Failed, "timed out", ""},
         {"community busy", AskCommunity, {{community, kBusy}}, SourceStatus::Failed, "HTTP 503", ""},
-        {"library found", AskLibrary, {{search, hit}, {detail, Page("<t>" + Row(kTitleLabel, "Hit"))}},
-         SourceStatus::Found, "", "Hit"},
+        {"library found",
+         AskLibrary,
+         {{search, hit}, {detail, Page("<t>" + Row(kTitleLabel, "Hit"))}},
+         SourceStatus::Found,
+         "",
+         "Hit"},
         {"library no hit", AskLibrary, {{search, Page("no hits")}}, SourceStatus::NotFound, "", ""},
         {"library search fails", AskLibrary, {{search, kTimedOut}}, SourceStatus::Failed, "timed out", ""},
-        {"library detail fails", AskLibrary, {{search, hit}, {detail, Answer{PageStatus::HttpStatus, 500, "x"}}},
-         SourceStatus::Failed, "HTTP 500", ""},
+        {"library detail fails",
+         AskLibrary,
+         {{search, hit}, {detail, Answer{PageStatus::HttpStatus, 500, "x"}}},
+         SourceStatus::Failed,
+         "HTTP 500",
+         ""},
     };
     for (const Case& c : cases) {
         SourceOutcome outcome = c.ask("1", Config(), Canned(c.answers));

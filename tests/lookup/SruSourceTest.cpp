@@ -117,8 +117,16 @@ TEST(SruSource, ZebraServesBothFlavoursAndTheirFallbacks)
         EXPECT_EQ(c.value, Utf8(outcome.values[c.slot])) << c.database << " " << c.isbn;
     }
     const std::vector<std::string> marc21 = {
-        "TP311.5", "Practical Test Engineering 实用测试工程", "Alice Zhang, 李明著", "Quill Press 羽笔出版社",
-        "321 p", "16开", "2008.06", "2", "45.00", "",
+        "TP311.5",
+        "Practical Test Engineering 实用测试工程",
+        "Alice Zhang, 李明著",
+        "Quill Press 羽笔出版社",
+        "321 p",
+        "16开",
+        "2008.06",
+        "2",
+        "45.00",
+        "",
         "A hands-on guide to testing desktop programs. 第二段：介绍自动化测试的方法。"};
     EXPECT_EQ(marc21, Columns(Ask(ZebraBase("marc21"), "9787111111111")));
     std::vector<std::string> unimarc = marc21;

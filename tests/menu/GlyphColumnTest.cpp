@@ -2,7 +2,8 @@
 
 #include "menu/GlyphColumn.h"
 
-TEST(GlyphColumn, Classification) {
+TEST(GlyphColumn, Classification)
+{
     struct Case {
         bool hasGlyph;
         ItemStates states;  // selected, grayed, checked
@@ -28,7 +29,8 @@ TEST(GlyphColumn, Classification) {
     }
 }
 
-TEST(GlyphColumn, ClassicFallsBackToTheSharedGlyph) {
+TEST(GlyphColumn, ClassicFallsBackToTheSharedGlyph)
+{
     GlyphChoice own = ChooseClassicGlyph({0, 4, 9});
     EXPECT_EQ(GlyphSource::Own, own.source);
     EXPECT_EQ(4, own.image);
@@ -40,7 +42,8 @@ TEST(GlyphColumn, ClassicFallsBackToTheSharedGlyph) {
     EXPECT_FALSE(ChooseClassicGlyph({-1, -1, -1}).hasGlyph);
 }
 
-TEST(GlyphColumn, FlatVariants) {
+TEST(GlyphColumn, FlatVariants)
+{
     GlyphChoice own = ChooseFlatGlyph({0, 0, -1}, true, 3, false);
     EXPECT_EQ(GlyphSource::Own, own.source);
     EXPECT_EQ(1, own.faded);

@@ -5,7 +5,8 @@
 #include "menu/FlatLayout.h"
 #include "menu/ItemText.h"
 
-TEST(ClassicLayout, PartsOfAnItemWithTheDefaultGlyph) {
+TEST(ClassicLayout, PartsOfAnItemWithTheDefaultGlyph)
+{
     // 16 x 15 glyph in a 25-pixel item: the cell (19 high) is centred, dy = 3.
     ClassicLayout l = LayOutClassicItem({10, 20, 200, 45}, 16, 15, true, true);
     EXPECT_EQ((MenuRect{10, 23, 30, 42}), l.glyphCell);
@@ -16,20 +17,23 @@ TEST(ClassicLayout, PartsOfAnItemWithTheDefaultGlyph) {
     EXPECT_EQ((MenuRect{35, 19, 184, 44}), l.text);
 }
 
-TEST(ClassicLayout, WithoutGlyphColumnOrShortcutAndTheSeparatorLine) {
+TEST(ClassicLayout, WithoutGlyphColumnOrShortcutAndTheSeparatorLine)
+{
     ClassicLayout l = LayOutClassicItem({10, 20, 200, 39}, 16, 15, false, false);
     EXPECT_EQ((MenuRect{10, 20, 200, 39}), l.highlight);
     EXPECT_EQ(200, l.text.right);
     EXPECT_EQ((MenuRect{0, 14, 90, 19}), ClassicSeparatorLine({0, 10, 90, 19}));
 }
 
-TEST(ClassicLayout, CellStaysAtTheTopOfAShortItem) {
+TEST(ClassicLayout, CellStaysAtTheTopOfAShortItem)
+{
     for (int height : {15, 16, 18, 19, 20})
         EXPECT_EQ(20, LayOutClassicItem({0, 20, 90, 20 + height}, 16, 15, true, false).glyphCell.top) << height;
     EXPECT_EQ(21, LayOutClassicItem({0, 20, 90, 41}, 16, 15, true, false).glyphCell.top);
 }
 
-TEST(FlatLayout, PartsOfAnItemWithGlyphVariants) {
+TEST(FlatLayout, PartsOfAnItemWithGlyphVariants)
+{
     // W = 16 + 7 = 23; origin (half of 7, half of 7) = (4, 4).
     FlatLayout l = LayOutFlatItem({10, 20, 200, 42}, 16, 15, true, true);
     EXPECT_EQ(7, l.margin);
@@ -41,7 +45,8 @@ TEST(FlatLayout, PartsOfAnItemWithGlyphVariants) {
     EXPECT_EQ((MenuRect{40, 31, 200, 42}), l.separatorLine);
 }
 
-TEST(FlatLayout, NarrowBarWithoutVariantsAndNoNegativeOffsets) {
+TEST(FlatLayout, NarrowBarWithoutVariantsAndNoNegativeOffsets)
+{
     FlatLayout l = LayOutFlatItem({0, 0, 120, 11}, 16, 15, false, false);
     EXPECT_EQ(4, l.margin);
     EXPECT_EQ(20, l.bar.right);
@@ -51,7 +56,8 @@ TEST(FlatLayout, NarrowBarWithoutVariantsAndNoNegativeOffsets) {
     EXPECT_EQ((MenuRect{24, 5, 120, 11}), l.separatorLine);
 }
 
-TEST(CheckMark, SevenStrokesThreePixelsLong) {
+TEST(CheckMark, SevenStrokesThreePixelsLong)
+{
     const int firstRow[7] = {2, 3, 4, 3, 2, 1, 0};
     auto strokes = CheckMarkStrokes(30, 40);
     for (int i = 0; i < 7; ++i) {
@@ -61,14 +67,16 @@ TEST(CheckMark, SevenStrokesThreePixelsLong) {
     EXPECT_EQ((MenuRect{30, 40, 36, 46}), BulletBox(30, 40));
 }
 
-TEST(CheckMark, OriginsInTheBox) {
+TEST(CheckMark, OriginsInTheBox)
+{
     const MenuRect box{10, 20, 26, 36};
     EXPECT_EQ((MenuPoint{14, 24}), ClassicMarkOrigin(box, false));
     EXPECT_EQ((MenuPoint{15, 24}), ClassicMarkOrigin(box, true));
     EXPECT_EQ((MenuPoint{15, 24}), FlatMarkOrigin(box));
 }
 
-TEST(ItemText, TabRules) {
+TEST(ItemText, TabRules)
+{
     struct Case {
         const wchar_t* text;
         const wchar_t* label;

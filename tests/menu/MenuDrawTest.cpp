@@ -49,20 +49,23 @@ private:
     HGDIOBJ old;
 };
 
-COLORREF Sys(int index) { return ::GetSysColor(index); }
+COLORREF Sys(int index)
+{
+    return ::GetSysColor(index);
+}
 
 // Three glyphs of 16 x 15 on the key colour: a 4 x 4 square at (4, 4) in
 // the glyph, faded and shadow colours.
 std::unique_ptr<CImageList> GlyphWithVariants(HDC dc)
 {
     Canvas strip(48, 15);
-    RECT all{ 0, 0, 48, 15 };
+    RECT all{0, 0, 48, 15};
     HBRUSH key = ::CreateSolidBrush(kKey);
     ::FillRect(strip.dc, &all, key);
     ::DeleteObject(key);
-    const COLORREF colours[] = { kGlyphColour, kFadedColour, kShadowColour };
+    const COLORREF colours[] = {kGlyphColour, kFadedColour, kShadowColour};
     for (int i = 0; i < 3; ++i) {
-        RECT square{ 16 * i + 4, 4, 16 * i + 8, 8 };
+        RECT square{16 * i + 4, 4, 16 * i + 8, 8};
         HBRUSH brush = ::CreateSolidBrush(colours[i]);
         ::FillRect(strip.dc, &square, brush);
         ::DeleteObject(brush);
@@ -118,7 +121,7 @@ protected:
         item.itemState = state;
         item.hwndItem = reinterpret_cast<HWND>(menu.GetSafeHandle());
         item.hDC = canvas.dc;
-        item.rcItem = { 0, 0, 160, height };
+        item.rcItem = {0, 0, 160, height};
         item.itemData = reinterpret_cast<ULONG_PTR>(&records[kind]);
         return item;
     }
@@ -129,7 +132,7 @@ protected:
     }
 
     static constexpr UINT kRadioId = 7;
-    Canvas canvas{ 160, 22 };
+    Canvas canvas{160, 22};
     GlyphMenu menu;
     GlyphItemRecord records[kKinds];
     HBITMAP radioMark = nullptr;
@@ -173,28 +176,31 @@ TEST_F(MenuDraw, ClassicLook)
     ASSERT_NE(bg, BlendToWhite(bg, 0.6));
 
     Draw(kSeparator, 0, 9);
-    ExpectPixels(canvas, { { 60, 4, dark }, { 60, 5, light }, { 60, 0, bg }, { 60, 8, bg } }, "separator");
+    ExpectPixels(canvas, {{60, 4, dark}, {60, 5, light}, {60, 0, bg}, {60, 8, bg}}, "separator");
 
     Draw(kGlyph, 0, 19);
     Draw(kGlyph, ODS_SELECTED, 19);  // highlight from gw + 5, raised cell
-    ExpectPixels(canvas, { { 21, 9, Sys(COLOR_HIGHLIGHT) }, { 20, 9, bg }, { 0, 0, light }, { 19, 18, dark },
-                           { 2 + 5, 2 + 5, kGlyphColour } },
-                 "selected glyph");
+    ExpectPixels(
+        canvas,
+        {{21, 9, Sys(COLOR_HIGHLIGHT)}, {20, 9, bg}, {0, 0, light}, {19, 18, dark}, {2 + 5, 2 + 5, kGlyphColour}},
+        "selected glyph");
 
     Draw(kGlyph, ODS_CHECKED, 19);  // lightened, sunken cell
-    ExpectPixels(canvas, { { 2, 2, BlendToWhite(bg, 0.6) }, { 0, 0, dark }, { 19, 18, light } }, "checked glyph");
+    ExpectPixels(canvas, {{2, 2, BlendToWhite(bg, 0.6)}, {0, 0, dark}, {19, 18, light}}, "checked glyph");
 
     Draw(kGlyph, ODS_GRAYED, 19);  // the square embossed: shadow, highlight one pixel down-right
-    ExpectPixels(canvas, { { 6, 6, dark }, { 9, 9, dark }, { 10, 10, light }, { 3, 3, bg } }, "disabled glyph");
+    ExpectPixels(canvas, {{6, 6, dark}, {9, 9, dark}, {10, 10, light}, {3, 3, bg}}, "disabled glyph");
 
     Draw(kText, ODS_CHECKED, 19);  // check box at (1, 2), mark at (5, 6)
-    ExpectPixels(canvas, { { 3, 4, BlendToWhite(bg, 0.6) }, { 5, 8, Sys(COLOR_MENUTEXT) },
-                           { 11, 6, Sys(COLOR_MENUTEXT) }, { 11, 5, BlendToWhite(bg, 0.6) } },
+    ExpectPixels(canvas,
+                 {{3, 4, BlendToWhite(bg, 0.6)},
+                  {5, 8, Sys(COLOR_MENUTEXT)},
+                  {11, 6, Sys(COLOR_MENUTEXT)},
+                  {11, 5, BlendToWhite(bg, 0.6)}},
                  "check box");
 
     Draw(kRadio, ODS_CHECKED | ODS_SELECTED, 19);  // bullet at (6, 6), box not lightened
-    ExpectPixels(canvas, { { 3, 4, bg }, { 9, 9, Sys(COLOR_MENUTEXT) }, { 5, 8, bg },
-                           { 21, 9, Sys(COLOR_HIGHLIGHT) } },
+    ExpectPixels(canvas, {{3, 4, bg}, {9, 9, Sys(COLOR_MENUTEXT)}, {5, 8, bg}, {21, 9, Sys(COLOR_HIGHLIGHT)}},
                  "radio bullet");
 }
 
@@ -223,26 +229,31 @@ TEST_F(MenuDraw, FlatLook)
     const COLORREF selection = BlendToWhite(highlight, 0.7);
 
     Draw(kSeparator, 0);  // the bar goes on, the line starts 7 pixels right of it
-    ExpectPixels(canvas, { { 5, 11, bar }, { 29, 11, window }, { 30, 11, Sys(COLOR_BTNSHADOW) } }, "separator");
+    ExpectPixels(canvas, {{5, 11, bar}, {29, 11, window}, {30, 11, Sys(COLOR_BTNSHADOW)}}, "separator");
 
     Draw(kText, ODS_SELECTED);  // one light box with a frame over the whole width
-    ExpectPixels(canvas, { { 0, 0, highlight }, { 159, 21, highlight }, { 5, 10, selection }, { 100, 10, selection } },
+    ExpectPixels(canvas, {{0, 0, highlight}, {159, 21, highlight}, {5, 10, selection}, {100, 10, selection}},
                  "selected");
 
     Draw(kText, ODS_CHECKED);  // check box at (4, 3), mark at (9, 7)
-    ExpectPixels(canvas, { { 4, 3, highlight }, { 5, 4, BlendToWhite(highlight, 0.85) }, { 9, 9, Sys(COLOR_MENUTEXT) },
-                           { 1, 10, bar }, { 100, 10, window } },
+    ExpectPixels(canvas,
+                 {{4, 3, highlight},
+                  {5, 4, BlendToWhite(highlight, 0.85)},
+                  {9, 9, Sys(COLOR_MENUTEXT)},
+                  {1, 10, bar},
+                  {100, 10, window}},
                  "check box");
 
     Draw(kGlyph, 0);  // faded variant at (4, 4)
-    ExpectPixels(canvas, { { 4 + 4, 4 + 4, kFadedColour } }, "glyph");
+    ExpectPixels(canvas, {{4 + 4, 4 + 4, kFadedColour}}, "glyph");
 
     Draw(kGlyph, ODS_SELECTED);  // lifted: glyph up-left, shadow down-right
-    ExpectPixels(canvas, { { 4 - 1 + 4, 4 - 1 + 4, kGlyphColour }, { 4 + 1 + 7, 4 + 1 + 7, kShadowColour }, { 3, 10, selection } },
+    ExpectPixels(canvas,
+                 {{4 - 1 + 4, 4 - 1 + 4, kGlyphColour}, {4 + 1 + 7, 4 + 1 + 7, kShadowColour}, {3, 10, selection}},
                  "selected glyph");
 
     Draw(kGlyph, ODS_CHECKED);
-    ExpectPixels(canvas, { { 1, 1, highlight }, { 2, 2, BlendToWhite(highlight, 0.85) }, { 7, 7, kGlyphColour } },
+    ExpectPixels(canvas, {{1, 1, highlight}, {2, 2, BlendToWhite(highlight, 0.85)}, {7, 7, kGlyphColour}},
                  "checked glyph");
 }
 
@@ -265,7 +276,7 @@ int CountRecords(HENHMETAFILE metafile, DWORD type)
         counter->second += record->iType == counter->first;
         return 1;
     };
-    std::pair<DWORD, int> counter{ type, 0 };
+    std::pair<DWORD, int> counter{type, 0};
     ::EnumEnhMetaFile(nullptr, metafile, countType, &counter, nullptr);
     return counter.second;
 }
@@ -277,7 +288,7 @@ TEST_F(MenuDraw, FlatGrayedItem)
     HDC recorder = ::CreateEnhMetaFileW(canvas.dc, nullptr, nullptr, nullptr);
     DRAWITEMSTRUCT item = Item(kText, ODS_GRAYED | ODS_SELECTED, 22);
     item.hDC = recorder;
-    item.rcItem = { 0, 30, 160, 52 };
+    item.rcItem = {0, 30, 160, 52};
     menu.DrawItem(&item);
     HENHMETAFILE metafile = ::CloseEnhMetaFile(recorder);
     EXPECT_EQ(1, CountRecords(metafile, EMR_BITBLT));
@@ -329,15 +340,15 @@ TEST_F(MenuDraw, FlatGrayedItemMakesTheMenuFont)
 
 TEST_F(MenuDraw, GdiObjectsUnchangedOverManyDraws)
 {
-    const UINT states[] = { 0, ODS_SELECTED, ODS_CHECKED, ODS_CHECKED | ODS_SELECTED, ODS_GRAYED,
-                            ODS_GRAYED | ODS_SELECTED };
+    const UINT states[] = {
+        0, ODS_SELECTED, ODS_CHECKED, ODS_CHECKED | ODS_SELECTED, ODS_GRAYED, ODS_GRAYED | ODS_SELECTED};
     auto drawAll = [&](int times) {
         for (int kind = 0; kind < kKinds; ++kind)
             for (UINT state : states)
                 for (int i = 0; i < times; ++i)
                     Draw(static_cast<Kind>(kind), state);
     };
-    for (const char* theme : { kClassicTheme, kLunaTheme }) {
+    for (const char* theme : {kClassicTheme, kLunaTheme}) {
         UseLook(theme);
         drawAll(1);  // the platform's own one-time objects
         const unsigned long before = LiveGdiObjects();

@@ -11,7 +11,7 @@ constexpr char kLunaTheme[] = "C:\\WINDOWS\\Resources\\Themes\\Luna.theme";
 class XpFacts : public SystemFacts {
 public:
     explicit XpFacts(const std::string& theme) : theme(theme) {}
-    WindowsVersionFacts Version() const override { return { 0x0A280105, 5, 1 }; }
+    WindowsVersionFacts Version() const override { return {0x0A280105, 5, 1}; }
     bool ReadUserDefaultValue(const char*, DWORD, RegistryValue& value) const override
     {
         value.type = REG_SZ;

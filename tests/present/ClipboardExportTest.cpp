@@ -14,7 +14,6 @@
 
 namespace {
 
-
 void Copy(DialogHarness& h)
 {
     ::SendMessageW(h.Dialog(), WM_COMMAND, ID_COPY_ROW, 0);
@@ -80,11 +79,13 @@ TEST(ClipboardExport, ChineseTextIsCodePage936AndUtf16)
 {
     MessageBoxRecorder boxes;
     RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
-        AddListRow(h, dialog, {"9787000000002", "I242.4", "红楼梦", "曹雪芹著；高鹗续", "人民文学出版社", "1606",
-                               "32开", "1996.12", "2", "59.70", ""});
+        AddListRow(h, dialog,
+                   {"9787000000002", "I242.4", "红楼梦", "曹雪芹著；高鹗续", "人民文学出版社", "1606", "32开",
+                    "1996.12", "2", "59.70", ""});
         SelectRows(h, dialog, {0});
         Copy(h);
-        std::string utf8 = "9787000000002\tI242.4\t红楼梦\t曹雪芹著；高鹗续\t人民文学出版社\t1606\t32开\t1996.12\t2\t59.70\t";
+        std::string utf8 =
+            "9787000000002\tI242.4\t红楼梦\t曹雪芹著；高鹗续\t人民文学出版社\t1606\t32开\t1996.12\t2\t59.70\t";
         EXPECT_EQ(Cp936FromUtf8(utf8), ClipboardText());
         EXPECT_EQ("\xBA\xEC\xC2\xA5\xC3\xCE", ClipboardText().substr(21, 6));  // 红楼梦 in GBK
         EXPECT_EQ(MultiByteToWide(utf8, CP_UTF8), ClipboardUnicode());

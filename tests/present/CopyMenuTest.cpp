@@ -6,7 +6,6 @@
 
 namespace {
 
-
 // The popup menu that TrackPopupMenu shows, once it is on screen.
 HWND WaitForOpenMenu()
 {

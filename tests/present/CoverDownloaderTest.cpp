@@ -14,10 +14,7 @@ const UINT kDownloaded = WM_APP + 5;
 // A message-only window of the test's thread, the downloads' target.
 class TargetWindow {
 public:
-    TargetWindow()
-        : hwnd(::CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr))
-    {
-    }
+    TargetWindow() : hwnd(::CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr)) {}
     ~TargetWindow() { ::DestroyWindow(hwnd); }
     bool Queued() const
     {

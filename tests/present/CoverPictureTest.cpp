@@ -16,8 +16,8 @@ namespace {
 std::string RedOverBlueBitmap()
 {
     const uint8_t rows[] = {
-        255, 0, 0, 255, 0, 0, 0, 0,  // bottom row first: blue, blue (BGR), padding
-        0, 0, 255, 0, 0, 255, 0, 0,  // top row: red, red
+        255, 0, 0,   255, 0, 0,   0, 0,  // bottom row first: blue, blue (BGR), padding
+        0,   0, 255, 0,   0, 255, 0, 0,  // top row: red, red
     };
     BITMAPFILEHEADER file{};
     BITMAPINFOHEADER info{};

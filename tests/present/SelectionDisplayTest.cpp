@@ -27,8 +27,7 @@ void ShowBlueCover(DialogHarness& h, BookLookupDialog& dialog, int row)
 bool CoversSettled(DialogHarness& h, BookLookupDialog& dialog)
 {
     CoverFrame& cover = BookLookupDialogProbe::Cover(dialog);
-    return WaitFor([&] { return cover.DownloadsEnded() == cover.DownloadsRequested(); }, 15000) &&
-           h.DrainPosted();
+    return WaitFor([&] { return cover.DownloadsEnded() == cover.DownloadsRequested(); }, 15000) && h.DrainPosted();
 }
 
 void Repaint(DialogHarness& h)
@@ -159,7 +158,8 @@ TEST(SelectionDisplay, ClickWithoutSelectionNamesTheMissingRowAndTakesTheCoverUr
         EXPECT_TRUE(WaitFor([&] {
             COLORREF c = FrameCentre(h);
             return GetRValue(c) > 240 && GetGValue(c) < 16 && GetBValue(c) < 16;
-        })) << std::hex << FrameCentre(h);
+        })) << std::hex
+            << FrameCentre(h);
         h.Close();
     });
 }

@@ -68,11 +68,13 @@ AppCopy::~AppCopy()
 HWND AppCopy::WaitForMainWindow() const
 {
     Found found{processId, nullptr};
-    WaitFor([&] {
-        if (processId)
-            ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&found));
-        return found.dialog != nullptr;
-    }, 10000);
+    WaitFor(
+        [&] {
+            if (processId)
+                ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&found));
+            return found.dialog != nullptr;
+        },
+        10000);
     return found.dialog;
 }
 

@@ -48,9 +48,8 @@ bool SearchAndWait(DialogHarness& h, BookLookupDialog& dialog, const std::string
 {
     unsigned started = BookLookupDialogProbe::Lookup(dialog).WorkersStarted();
     h.Search(isbn);
-    return WaitFor([&] {
-        return BookLookupDialogProbe::Lookup(dialog).WorkersStarted() > started && SearchesDone(dialog);
-    });
+    return WaitFor(
+        [&] { return BookLookupDialogProbe::Lookup(dialog).WorkersStarted() > started && SearchesDone(dialog); });
 }
 
 void AddListRow(DialogHarness& h, BookLookupDialog& dialog, const std::vector<std::string>& utf8)
@@ -83,8 +82,7 @@ void ClickRow(DialogHarness& h, int row, bool rightButton)
     POINT at = RowPoint(h, row);
     LPARAM where = MAKELPARAM(at.x, at.y);
     HWND list = h.Item(IDC_RESULT_LIST);
-    ::PostMessageW(list, rightButton ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, rightButton ? MK_RBUTTON : MK_LBUTTON,
-                   where);
+    ::PostMessageW(list, rightButton ? WM_RBUTTONDOWN : WM_LBUTTONDOWN, rightButton ? MK_RBUTTON : MK_LBUTTON, where);
     ::PostMessageW(list, rightButton ? WM_RBUTTONUP : WM_LBUTTONUP, 0, where);
 }
 

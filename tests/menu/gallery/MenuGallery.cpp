@@ -15,8 +15,7 @@
 namespace {
 
 constexpr int kGap = 8;
-const UINT kGlyphCommands[] = { ID_GALLERY_OPEN, ID_GALLERY_SAVE, ID_GALLERY_PRINT, ID_GALLERY_BOLD,
-                                ID_GALLERY_EXIT };
+const UINT kGlyphCommands[] = {ID_GALLERY_OPEN, ID_GALLERY_SAVE, ID_GALLERY_PRINT, ID_GALLERY_BOLD, ID_GALLERY_EXIT};
 
 struct Item {
     UINT id = 0;
@@ -47,9 +46,9 @@ std::vector<Item> MeasuredItems(GlyphMenu& level)
         item.id = info.wID;
         item.data = info.dwItemData;
         item.state = ((info.fState & MFS_CHECKED) ? ODS_CHECKED : 0) | ((info.fState & MFS_GRAYED) ? ODS_GRAYED : 0);
-        MEASUREITEMSTRUCT measure{ ODT_MENU, 0, item.id, 0, 0, item.data };
+        MEASUREITEMSTRUCT measure{ODT_MENU, 0, item.id, 0, 0, item.data};
         level.MeasureItem(&measure);
-        item.size = { static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight) };
+        item.size = {static_cast<LONG>(measure.itemWidth), static_cast<LONG>(measure.itemHeight)};
         items.push_back(item);
     }
     return items;
@@ -111,7 +110,7 @@ bool DrawGallery(GlyphMenu& level, const std::vector<Item>& items, const std::st
     ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     HFONT font = ::CreateFontIndirectW(&metrics.lfMenuFont);
     HGDIOBJ oldFont = ::SelectObject(dc, font);
-    RECT all{ 0, 0, canvasWidth, height };
+    RECT all{0, 0, canvasWidth, height};
     ::FillRect(dc, &all, ::GetSysColorBrush(COLOR_MENU));
     int top = 0;
     for (const Item& item : items) {
@@ -124,7 +123,7 @@ bool DrawGallery(GlyphMenu& level, const std::vector<Item>& items, const std::st
             draw.hwndItem = reinterpret_cast<HWND>(level.GetSafeHandle());
             draw.hDC = dc;
             const int left = column * (width + kGap);
-            draw.rcItem = { left, top, left + width, top + item.size.cy };
+            draw.rcItem = {left, top, left + width, top + item.size.cy};
             draw.itemData = item.data;
             level.DrawItem(&draw);
         }
