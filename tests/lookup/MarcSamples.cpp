@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "MarcLines.h"
 #include "lookup/BookMarcRecord.h"
 #include "lookup/Iso2709.h"
 #include "lookup/MarcXml.h"
@@ -62,56 +63,23 @@ std::string LongIntroduction()
     return text;
 }
 
-MarcField Field(const char* tag, char i1, char i2, std::vector<MarcSubfield> subfields)
-{
-    MarcField field;
-    field.tag = tag;
-    field.indicator1 = i1;
-    field.indicator2 = i2;
-    field.subfields = std::move(subfields);
-    return field;
-}
-
-MarcField Control(const char* tag, const char* data)
-{
-    MarcField field;
-    field.tag = tag;
-    field.data = data;
-    return field;
-}
-
 // A library's own cataloguing, as an SRU server returns it.
 MarcRecord LibraryMarc21()
 {
-    MarcRecord record;
-    record.leader = "01024cam  2200253 i 4500";
-    record.fields = {Control("001", "2011312345"),
-                     Control("005", "20110915083012.0"),
-                     Control("008", "110915s2011    cc a          000 1 chi  "),
-                     Field("020", ' ', ' ', {{'a', "9787506365437"}}),
-                     Field("040", ' ', ' ', {{'a', "DLC"}, {'b', "eng"}, {'c', "DLC"}}),
-                     Field("050", '0', '0', {{'a', "PL2928.H78"}, {'b', "H78 2011"}}),
-                     Field("100", '1', ' ', {{'a', "Yu, Hua,"}, {'d', "1960-"}}),
-                     Field("245", '1', '0', {{'a', "Huo zhe /"}, {'c', "Yu Hua zhu."}}),
-                     Field("264", ' ', '1', {{'a', "Beijing :"}, {'b', "Zuo jia chu ban she,"}, {'c', "2011."}}),
-                     Field("300", ' ', ' ', {{'a', "191 p. ;"}, {'c', "21 cm."}})};
-    return record;
+    return RecordFromLines({"001 2011312345", "005 20110915083012.0", "008 110915s2011    cc a          000 1 chi  ",
+                            "020   $a9787506365437", "040   $aDLC$beng$cDLC", "050 00$aPL2928.H78$bH78 2011",
+                            "100 1 $aYu, Hua,$d1960-", "245 10$aHuo zhe /$cYu Hua zhu.",
+                            "264  1$aBeijing :$bZuo jia chu ban she,$c2011.", "300   $a191 p. ;$c21 cm."},
+                           "01024cam  2200253 i 4500");
 }
 
 MarcRecord LibraryUnimarc()
 {
-    MarcRecord record;
-    record.leader = "00812nam0 2200229   450 ";
-    record.fields = {Control("001", "012011000123"),
-                     Field("010", ' ', ' ', {{'a', "978-7-5063-6543-7"}}),
-                     Field("100", ' ', ' ', {{'a', "20110915d2011    em y0chiy0121    ea"}}),
-                     Field("101", '0', ' ', {{'a', "chi"}}),
-                     Field("200", '1', ' ', {{'a', "活着"}, {'e', "长篇小说"}, {'f', "余华著"}}),
-                     Field("210", ' ', ' ', {{'a', "北京"}, {'c', "作家出版社"}, {'d', "2011"}}),
-                     Field("215", ' ', ' ', {{'a', "191页"}, {'d', "21cm"}}),
-                     Field("690", ' ', ' ', {{'a', "I247.57"}, {'v', "5"}}),
-                     Field("701", ' ', '0', {{'a', "余华"}, {'4', "著"}})};
-    return record;
+    return RecordFromLines({"001 012011000123", "010   $a978-7-5063-6543-7",
+                            "100   $a20110915d2011    em y0chiy0121    ea", "101 0 $achi",
+                            "200 1 $a活着$e长篇小说$f余华著", "210   $a北京$c作家出版社$d2011", "215   $a191页$d21cm",
+                            "690   $aI247.57$v5", "701  0$a余华$4著"},
+                           "00812nam0 2200229   450 ");
 }
 
 bool WriteFile(const std::string& path, const std::string& bytes)
