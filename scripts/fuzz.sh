@@ -56,7 +56,7 @@ harness() {
 }
 
 { [ -z "$only" ] || [ "$only" = page_scan ]; } && page_seeds "$out/page_scan.seeds"
-harness page_scan    "tests/fuzz/PageScanFuzz.cpp src/lookup/Extraction.cpp src/lookup/CommunitySource.cpp src/lookup/LibrarySource.cpp src/lookup/PageUrls.cpp" "$out/page_scan.seeds"
+harness page_scan    "tests/fuzz/PageScanFuzz.cpp src/lookup/Extraction.cpp src/lookup/CommunitySource.cpp src/lookup/LibrarySource.cpp src/lookup/PageUrls.cpp src/lookup/PageResult.cpp src/lookup/SourceOutcome.cpp" "$out/page_scan.seeds"
 harness headings     "tests/fuzz/HeadingsFuzz.cpp src/listctrl/HeadingSpec.cpp" "$root/tests/fuzz/corpus/headings"
 harness column_state "tests/fuzz/ColumnStateFuzz.cpp src/listctrl/ColumnState.cpp src/framework/Archive.cpp src/framework/MemFile.cpp src/framework/ProfileBinary.cpp" "$root/tests/fuzz/corpus/column_state"
 harness menu_template "tests/fuzz/MenuTemplateFuzz.cpp src/menu/MenuTemplate.cpp" "$root/tests/fuzz/corpus/menu_template"
