@@ -3,7 +3,6 @@
 #include "MarcLines.h"
 #include "lookup/BookMarcRecord.h"
 #include "lookup/Iso2709.h"
-#include "lookup/MarcColumns.h"
 
 namespace {
 
@@ -97,18 +96,6 @@ TEST(BookMarcRecord, UnimarcFromMergedRows)
     EXPECT_EQ("   450 ", leader.substr(17));
 }
 
-TEST(BookMarcRecord, ColumnsReadBackAsTheyWentIn)
-{
-    for (MarcFlavour flavour : {MarcFlavour::Marc21, MarcFlavour::Unimarc}) {
-        for (const ResultFields& row : {LibraryRow(), CommunityRow()}) {
-            MarcRecord read;
-            ASSERT_TRUE(ReadIso2709(
-                WriteIso2709(ComposeBookRecord("9787506365437", {row}, nullptr, flavour, flavour, kMade)), read));
-            EXPECT_EQ(row, MarcColumnValues(read, flavour));
-        }
-    }
-}
-
 TEST(BookMarcRecord, FixedDataFollowTheColumns)
 {
     struct Case {
@@ -194,31 +181,4 @@ TEST(BookMarcRecord, ReceivedRecordOfTheOtherFlavourIsRebuiltWithItsValuesFirst)
     EXPECT_EQ("264  1$b作家出版社,$c2011", FieldOf(lines, "264"));
     EXPECT_EQ("300   $a191页 ;$c20cm", FieldOf(lines, "300"));
     EXPECT_EQ("", FieldOf(lines, "690"));
-}
-
-TEST(BookMarcRecord, ScrapedValuesHoldNoControlCharactersAndFitTheLimits)
-{
-    ResultFields row = CommunityRow();
-    row[kTitle] = "活\x1d着\x1e\x1f";
-    row[kAuthor] = "余华\t著\n";
-    std::string intro;
-    while (intro.size() < 200000)
-        intro += "福贵的一生。";
-    row[kIntro] = intro;
-    for (MarcFlavour flavour : {MarcFlavour::Marc21, MarcFlavour::Unimarc}) {
-        const std::string bytes = WriteIso2709(ComposeBookRecord("97875\x1f"
-                                                                 "06365437",
-                                                                 {row}, nullptr, flavour, flavour, kMade));
-        ASSERT_FALSE(bytes.empty());
-        MarcRecord read;
-        ASSERT_TRUE(ReadIso2709(bytes, read));
-        const ResultFields values = MarcColumnValues(read, flavour);
-        EXPECT_EQ("活着", values[kTitle]);
-        EXPECT_EQ("余华 著", values[kAuthor]);
-        EXPECT_EQ("001 9787506365437", LinesOf(read).front());
-        const std::string& cut = values[kIntro];
-        EXPECT_GT(cut.size(), 9900u);
-        EXPECT_EQ(0u, cut.size() % 3) << "cut inside a character";
-        EXPECT_EQ(0, intro.compare(0, cut.size(), cut));
-    }
 }

@@ -258,18 +258,4 @@ TEST(SourceOutcome, EachSourceSaysFoundNotFoundOrWhyItFailed)
     }
 }
 
-TEST(SourceOutcome, ValuesAreTrimmedAndTheRowIsTheIsbnThenEverySlot)
-{
-    BookRecord record;
-    record.slots[kAuthor].value = "  A\r\n";
-    record.slots[kIntro].value = "\r\n  intro\r\n";
-    SourceOutcome outcome = OutcomeOf(SourceKind::Community, record, "");
-    EXPECT_TRUE(outcome.Found());
-    EXPECT_EQ("intro", outcome.values[kIntro]);
-    std::vector<std::string> row = RowTexts("978", outcome);
-    ASSERT_EQ(1u + kSlotCount, row.size());
-    EXPECT_EQ("978", row[0]);
-    EXPECT_EQ("A", row[1 + kAuthor]);
-}
-
 }
