@@ -10,6 +10,9 @@
 
 namespace {
 
+// Why a source or a lookup that broke down (out of memory, say) is failed.
+const char kInternalError[] = "internal error";
+
 PageResult BatchFetch(const std::string& url, PageBody body)
 {
     return FetchPageRetrying(url, FetchMode::Batch, body);
@@ -34,8 +37,6 @@ struct PendingAnswer {
 };
 
 }
-
-const char kInternalError[] = "internal error";
 
 ConsoleSearch::ConsoleSearch(const SourceConfig& c) : config(c)
 {

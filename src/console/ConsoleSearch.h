@@ -18,8 +18,5 @@ private:
     const SourceConfig config;
 };
 
-// Why a source or a lookup that broke down (out of memory, say) is failed.
-extern const char kInternalError[];
-
 // A lookup that broke down: every configured source failed.
 LookupOutcome BrokenOutcome(const std::string& isbn, const SourceConfig& config);
