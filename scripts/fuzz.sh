@@ -60,6 +60,6 @@ harness page_scan    "tests/fuzz/PageScanFuzz.cpp src/lookup/Extraction.cpp src/
 harness headings     "tests/fuzz/HeadingsFuzz.cpp src/listctrl/HeadingSpec.cpp" "$root/tests/fuzz/corpus/headings"
 harness column_state "tests/fuzz/ColumnStateFuzz.cpp src/listctrl/ColumnState.cpp src/framework/Archive.cpp src/framework/MemFile.cpp src/framework/ProfileBinary.cpp" "$root/tests/fuzz/corpus/column_state"
 harness menu_template "tests/fuzz/MenuTemplateFuzz.cpp src/menu/MenuTemplate.cpp" "$root/tests/fuzz/corpus/menu_template"
-harness marc_columns "tests/fuzz/MarcColumnsFuzz.cpp src/lookup/MarcColumns.cpp src/lookup/MarcRecord.cpp src/lookup/MarcText.cpp src/lookup/Iso2709.cpp src/lookup/MarcXml.cpp" "$root/tests/fuzz/corpus/marc_columns"
-harness marc_roundtrip "tests/fuzz/MarcRoundTripFuzz.cpp src/lookup/BookMarcRecord.cpp src/lookup/MarcColumns.cpp src/lookup/MarcRecord.cpp src/lookup/MarcText.cpp src/lookup/Iso2709.cpp src/lookup/IsbnCleaning.cpp" "$root/tests/fuzz/corpus/marc_roundtrip"
+harness marc_columns "tests/fuzz/MarcColumnsFuzz.cpp src/marc/MarcColumns.cpp src/marc/MarcRecord.cpp src/marc/MarcText.cpp src/marc/Iso2709.cpp src/marc/MarcXml.cpp" "$root/tests/fuzz/corpus/marc_columns"
+harness marc_roundtrip "tests/fuzz/MarcRoundTripFuzz.cpp src/marc/BookMarcRecord.cpp src/marc/MarcColumns.cpp src/marc/MarcRecord.cpp src/marc/MarcText.cpp src/marc/Iso2709.cpp src/marc/IsbnCleaning.cpp" "$root/tests/fuzz/corpus/marc_roundtrip"
 exit $status

@@ -2,8 +2,8 @@
 
 #include "console/ConsoleOutput.h"
 #include "lookup/BookRecord.h"
-#include "lookup/Iso2709.h"
-#include "lookup/MarcXml.h"
+#include "marc/Iso2709.h"
+#include "marc/MarcXml.h"
 #include "lookup/ResultColumns.h"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "console/LookupOutcome.h"
-#include "lookup/BookMarcRecord.h"
+#include "marc/BookMarcRecord.h"
 
 enum class OutputFormat { Tsv, Csv, Jsonl, Marc21, Unimarc, MarcXml };
 

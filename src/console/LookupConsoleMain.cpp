@@ -16,7 +16,7 @@
 #include "framework/InternetSession.h"
 #include "framework/Trace.h"
 #include "lookup/Completion.h"
-#include "lookup/IsbnCleaning.h"
+#include "marc/IsbnCleaning.h"
 
 namespace {
 

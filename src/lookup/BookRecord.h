@@ -1,23 +1,8 @@
 #pragma once
 #include <array>
-#include <cstddef>
 #include <string>
 
-// Slot order of a record; columns 1..10 of a result row are slots 0..9.
-enum Slot : std::size_t {
-    kClassNumber,
-    kTitle,
-    kAuthor,
-    kPublisher,
-    kPages,
-    kFormat,
-    kPubDate,
-    kEdition,
-    kPrice,
-    kCoverUrl,
-    kIntro,
-    kSlotCount
-};
+#include "marc/BookColumns.h"
 
 struct FieldSlot {
     std::string label;  // the marker the source searches for
@@ -33,4 +18,3 @@ public:
     std::array<FieldSlot, kSlotCount> slots;
 };
 
-using ResultFields = std::array<std::string, kSlotCount>;

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "lookup/MarcRecord.h"
+#include "marc/MarcRecord.h"
 
 // Where the sources are. Base URLs of the three web services and the SRU catalogue. The defaults point at the local
 // catalogue service (server/) on its default port.

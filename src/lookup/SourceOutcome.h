@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "lookup/BookRecord.h"
-#include "lookup/MarcRecord.h"
+#include "marc/MarcRecord.h"
 
 enum class SourceKind { Library, Community, Sru };
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "lookup/MarcRecord.h"
+#include "marc/MarcRecord.h"
 
 // What an SRU searchRetrieve answer said.
 struct SruAnswer {

@@ -4,7 +4,7 @@
 
 #include "framework/CodePage.h"
 #include "lookup/Extraction.h"
-#include "lookup/MarcColumns.h"
+#include "marc/MarcColumns.h"
 #include "lookup/PageFetcher.h"
 #include "lookup/PageUrls.h"
 #include "lookup/SruAnswer.h"

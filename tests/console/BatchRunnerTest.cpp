@@ -9,7 +9,7 @@
 
 #include "console/BatchRunner.h"
 #include "console/ProgressLine.h"
-#include "lookup/IsbnCleaning.h"
+#include "marc/IsbnCleaning.h"
 
 namespace {
 

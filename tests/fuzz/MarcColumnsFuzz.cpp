@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 
-#include "lookup/Iso2709.h"
-#include "lookup/MarcColumns.h"
-#include "lookup/MarcText.h"
-#include "lookup/MarcXml.h"
+#include "marc/Iso2709.h"
+#include "marc/MarcColumns.h"
+#include "marc/MarcText.h"
+#include "marc/MarcXml.h"
 
 namespace {
 

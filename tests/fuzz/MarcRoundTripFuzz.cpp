@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "lookup/BookMarcRecord.h"
-#include "lookup/Iso2709.h"
-#include "lookup/MarcColumns.h"
-#include "lookup/MarcText.h"
+#include "marc/BookMarcRecord.h"
+#include "marc/Iso2709.h"
+#include "marc/MarcColumns.h"
+#include "marc/MarcText.h"
 
 namespace {
 

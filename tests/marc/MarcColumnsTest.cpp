@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "MarcLines.h"
-#include "lookup/MarcColumns.h"
-#include "lookup/MarcText.h"
+#include "marc/MarcColumns.h"
+#include "marc/MarcText.h"
 
 namespace {
 

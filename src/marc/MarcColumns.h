@@ -1,6 +1,6 @@
 #pragma once
-#include "lookup/BookRecord.h"
-#include "lookup/MarcRecord.h"
+#include "marc/BookColumns.h"
+#include "marc/MarcRecord.h"
 
 // The eleven slot values of a record, UTF-8, each clean and without the ISBD punctuation that ends its
 // subfields. Where a slot takes two subfields or several fields they are joined as ISBD does: title and

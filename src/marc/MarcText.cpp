@@ -1,4 +1,4 @@
-#include "lookup/MarcText.h"
+#include "marc/MarcText.h"
 
 namespace {
 

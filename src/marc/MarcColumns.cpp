@@ -1,8 +1,8 @@
-#include "lookup/MarcColumns.h"
+#include "marc/MarcColumns.h"
 
 #include <initializer_list>
 
-#include "lookup/MarcText.h"
+#include "marc/MarcText.h"
 
 namespace {
 

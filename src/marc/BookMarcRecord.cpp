@@ -1,11 +1,11 @@
-#include "lookup/BookMarcRecord.h"
+#include "marc/BookMarcRecord.h"
 
 #include <cstdio>
 
-#include "lookup/IsbnCleaning.h"
-#include "lookup/Iso2709.h"
-#include "lookup/MarcColumns.h"
-#include "lookup/MarcText.h"
+#include "marc/IsbnCleaning.h"
+#include "marc/Iso2709.h"
+#include "marc/MarcColumns.h"
+#include "marc/MarcText.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "lookup/BookMarcRecord.h"
-#include "lookup/Iso2709.h"
-#include "lookup/MarcXml.h"
+#include "marc/BookMarcRecord.h"
+#include "marc/Iso2709.h"
+#include "marc/MarcXml.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <string>
 
-#include "lookup/MarcRecord.h"
+#include "marc/MarcRecord.h"
 
 // ISO 2709 exchange records with two indicators and one-character subfield codes, text in UTF-8.
 

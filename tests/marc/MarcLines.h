@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "lookup/MarcRecord.h"
+#include "marc/MarcRecord.h"
 
 inline MarcField FieldFromLine(const std::string& line)
 {

@@ -1,4 +1,4 @@
-#include "lookup/MarcRecord.h"
+#include "marc/MarcRecord.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "MarcLines.h"
-#include "lookup/BookMarcRecord.h"
-#include "lookup/Iso2709.h"
+#include "marc/BookMarcRecord.h"
+#include "marc/Iso2709.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "lookup/MarcRecord.h"
+#include "marc/MarcRecord.h"
 
 // MARCXML (the MARC 21 slim schema, which carries UNIMARC records too), UTF-8. A document is the header,
 // any number of records and the footer. Records are written as given: fit them first (FitIso2709) so that

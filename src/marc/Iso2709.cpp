@@ -1,9 +1,9 @@
-#include "lookup/Iso2709.h"
+#include "marc/Iso2709.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "lookup/MarcText.h"
+#include "marc/MarcText.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "lookup/IsbnCleaning.h"
+#include "marc/IsbnCleaning.h"
 
 namespace {
 

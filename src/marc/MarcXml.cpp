@@ -1,4 +1,4 @@
-#include "lookup/MarcXml.h"
+#include "marc/MarcXml.h"
 
 namespace {
 

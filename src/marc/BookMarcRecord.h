@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "lookup/BookRecord.h"
-#include "lookup/MarcRecord.h"
+#include "marc/BookColumns.h"
+#include "marc/MarcRecord.h"
 
 // The time a record is made: 005, and the date entered of 008 and 100.
 struct MarcTimestamp {
