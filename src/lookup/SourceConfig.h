@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "marc/MarcRecord.h"
 
@@ -14,6 +15,8 @@ struct SourceConfig {
     std::string sruBase;
     std::string sruIndex = "bath.isbn";
     MarcFlavour sruFormat = MarcFlavour::Marc21;
+    // Each bad setting, named: its source is left out.
+    std::vector<std::string> problems;
 
     // href=" and the cover base: what precedes a cover file name on a community page.
     std::string CoverMarker() const { return "href=\"" + coverBase; }

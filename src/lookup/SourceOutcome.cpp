@@ -33,3 +33,15 @@ std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& 
     texts.insert(texts.end(), outcome.values.begin(), outcome.values.end());
     return texts;
 }
+
+std::string SourceCaption(const SourceOutcome& outcome)
+{
+    switch (outcome.source) {
+    case SourceKind::Library:
+        return "\xCD\xBC\xCA\xE9\xB9\xDD";  // 图书馆
+    case SourceKind::Community:
+        return "\xC9\xE7\xC7\xF8";  // 社区
+    default:
+        return "sru";
+    }
+}

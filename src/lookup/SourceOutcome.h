@@ -36,6 +36,9 @@ SourceOutcome OutcomeOf(SourceKind source, const BookRecord& record, const std::
 // What a source that could not be asked, for the reason given, stands for.
 SourceOutcome FailedOutcome(SourceKind source, const std::string& failure);
 
+// The source's name as the window shows it, code page 936: "图书馆", "社区", or the catalogue's name ("sru").
+std::string SourceCaption(const SourceOutcome& outcome);
+
 // A result row's texts: the ISBN, then every slot (the list shows the first
 // kResultColumnCount of them).
 std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& outcome);
