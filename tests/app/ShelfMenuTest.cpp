@@ -114,7 +114,8 @@ TEST(ShelfMenu, KeyboardAndMouseChooseItsItems)
         RECT item{};
         ASSERT_TRUE(::GetMenuItemRect(nullptr, ItemsOf(menu), 1, &item));
         POINT at{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-        ::ScreenToClient(menu, &at);
+        // While a menu is open the mouse is its own, at screen positions.
+        ::SetCursorPos(at.x, at.y);
         ::PostMessageW(menu, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
         ::PostMessageW(menu, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         ::PostMessageW(menu, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));

@@ -1,5 +1,5 @@
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <string>
 
 #include <windows.h>
 #include <commctrl.h>
@@ -46,13 +46,19 @@ TEST(Shutdown, ARecordTheShelfCountedSurvivesTheProcessBeingKilled)
     ::PostMessageW(dialog, WM_COMMAND, ID_SHELF_ADD, 0);
     ASSERT_TRUE(WaitFor([&] {
         wchar_t count[32] = {};
-        ::GetWindowTextW(::GetDlgItem(dialog, IDC_SHELF_COUNT), count, 32);
+        // Another process's control: asked for its text.
+        ::SendMessageW(::GetDlgItem(dialog, IDC_SHELF_COUNT), WM_GETTEXT, 32, reinterpret_cast<LPARAM>(count));
         return std::wstring(count) == L"书架：1";
     }));
     app.Kill();
 
-    std::ifstream in(app.ShelfPath(), std::ios::binary);
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    if (FILE* in = _wfopen(app.ShelfPath().c_str(), L"rb")) {
+        char buffer[4096];
+        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;)
+            bytes.append(buffer, got);
+        std::fclose(in);
+    }
     const ShelfScan scan = ScanShelf(bytes);
     EXPECT_EQ(1u, scan.records);
     EXPECT_EQ(bytes.size(), scan.wholeBytes);
