@@ -341,8 +341,11 @@ void BookLookupDialog::AddToShelf()
         AfxMessageBox(Cp936FromUtf8(kNoSelection));
         return;
     }
-    desk.Add(GetSafeHwnd(), searchedIsbn, searchFound, static_cast<std::size_t>(found));
+    const bool added = desk.Add(GetSafeHwnd(), searchedIsbn, searchFound, static_cast<std::size_t>(found));
     ShowShelfCount();
+    // Back to the ISBN box, its text selected: the next scan is the next book.
+    if (added)
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(static_cast<HWND>(GetDlgItem(IDC_ISBN_EDIT))), TRUE);
 }
 
 void BookLookupDialog::SaveShelfAs()

@@ -92,6 +92,13 @@ TEST(Desk, BooksAddedStayAcrossARestartByteForByteAndNoneGoesOnTwice)
             ASSERT_TRUE(SearchAndWait(h, dialog, kBooks[i]));
             AddFirstRow(h, dialog);
             ASSERT_TRUE(WaitFor([&] { return h.Text(IDC_SHELF_COUNT) == CountText(i + 1); })) << i;
+            // The next scan replaces the ISBN.
+            EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(IDC_ISBN_EDIT); })) << i;
+            DWORD start = 1, end = 0;
+            ::SendMessageW(h.Item(IDC_ISBN_EDIT), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                           reinterpret_cast<LPARAM>(&end));
+            EXPECT_EQ(0u, start);
+            EXPECT_EQ(13u, end);
         }
         ASSERT_TRUE(SearchAndWait(h, dialog, kBooks[1]));
         AddFirstRow(h, dialog);
