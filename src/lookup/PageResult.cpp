@@ -14,6 +14,8 @@ std::string FailureReason(const PageResult& result)
         return "unreachable";
     case PageStatus::TimedOut:
         return "timed out";
+    case PageStatus::BadAnswer:
+        return "bad answer";
     case PageStatus::HttpStatus:
         return "HTTP " + std::to_string(result.httpStatus);
     default:

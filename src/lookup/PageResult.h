@@ -10,7 +10,8 @@ enum class PageStatus {
     NotThere,     // 404
     HttpStatus,   // any other status
     Unreachable,  // refused, no such host, malformed URL
-    TimedOut,     // nothing received for the stall limit
+    TimedOut,     // nothing received for the stall limit, or the page not done by its deadline
+    BadAnswer,    // not an HTTP answer, closed without one, or too many redirects
 };
 
 struct PageResult {
@@ -27,7 +28,7 @@ enum class PageBody { Cp936Lines, AsSent };
 
 using PageResultFetch = std::function<PageResult(const std::string& url, PageBody body)>;
 
-// "unreachable", "timed out" or "HTTP <code>"; empty when the server answered
+// "unreachable", "timed out", "bad answer" or "HTTP <code>"; empty when the server answered
 // with a page or with "not there".
 std::string FailureReason(const PageResult& result);
 

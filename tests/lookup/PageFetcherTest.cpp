@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "MisbehavingHttpServer.h"
 #include "TestServer.h"
 #include "lookup/PageFetcher.h"
 
@@ -166,6 +167,40 @@ TEST(FetchPageResult, SilenceIsMeasuredInBytesNotLines)
     SetStallLimitMs(10000);
     EXPECT_EQ(PageStatus::Page, slow.status);
     EXPECT_EQ("trickle begin " + std::string(8, '.') + "\r\ntrickle end", slow.text);
+}
+
+// As the window fetches: every misbehaviour becomes a reason, in time, and
+// five redirects are still followed.
+TEST(FetchPageResult, MisbehavingServerGivesAReasonInTime)
+{
+    MisbehavingHttpServer bad;
+    struct Case {
+        std::string path;
+        PageStatus status;
+        std::string text;
+        int requests;
+    } cases[] = {
+        {"/hops/5/five", PageStatus::Page, "arrived", 6},
+        {"/hops/6/six", PageStatus::BadAnswer, "", 6},
+        {"/garbage/junk", PageStatus::BadAnswer, "", 1},
+        {"/close/shut", PageStatus::BadAnswer, "", 1},
+    };
+    for (const Case& c : cases) {
+        PageResult r = FetchPageResult(bad.Base() + c.path);
+        EXPECT_EQ(c.status, r.status) << c.path;
+        EXPECT_EQ(c.text, r.text) << c.path;
+        EXPECT_EQ(c.requests, bad.RequestCount(c.path.substr(c.path.rfind('/')))) << c.path;
+    }
+
+    SetPageDeadlineMs(1500);
+    auto start = std::chrono::steady_clock::now();
+    PageResult trickled = FetchPageResult(bad.Base() + "/trickle/drip");
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    SetPageDeadlineMs(60000);
+    EXPECT_EQ("timed out", FailureReason(trickled));
+    // The wait's clock may wake a tick early.
+    EXPECT_GE(ms.count(), 1400);
+    EXPECT_LT(ms.count(), 5000);
 }
 
 }

@@ -21,6 +21,7 @@ TEST(PageResult, FailureReasons)
     EXPECT_EQ("HTTP 500", FailureReason(Answer(PageStatus::HttpStatus, 500)));
     EXPECT_EQ("unreachable", FailureReason(Answer(PageStatus::Unreachable)));
     EXPECT_EQ("timed out", FailureReason(Answer(PageStatus::TimedOut)));
+    EXPECT_EQ("bad answer", FailureReason(Answer(PageStatus::BadAnswer)));
 }
 
 TEST(PageResult, RetriesOnlyBusyAnswersTwice)
