@@ -2,9 +2,9 @@
 
 #include "console/ConsoleOutput.h"
 #include "lookup/BookRecord.h"
+#include "lookup/ResultColumns.h"
 #include "marc/Iso2709.h"
 #include "marc/MarcXml.h"
-#include "lookup/ResultColumns.h"
 
 namespace {
 
@@ -37,6 +37,17 @@ std::string JsonLine(const std::string& isbn, const SourceOutcome& source, bool 
         line += "\"not-found\"";
     }
     return line + "}\n";
+}
+
+// Text that is no ISBN, where a reader of standard output alone must see
+// every input; TSV and the MARC formats have no place for it.
+std::string InvalidOutput(const std::string& text, OutputFormat format, bool withIntro)
+{
+    if (format == OutputFormat::Jsonl)
+        return "{\"isbn\":" + JsonString(text) + ",\"status\":\"invalid\"}\n";
+    if (format != OutputFormat::Csv)
+        return std::string();
+    return "invalid," + CsvField(text) + std::string(withIntro ? kSlotCount : kIntro, ',') + "\r\n";
 }
 
 bool IsMarc(OutputFormat format)
@@ -88,6 +99,8 @@ std::string FormatFooter(OutputFormat format)
 
 std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro, const MarcTimestamp& made)
 {
+    if (outcome.invalid)
+        return InvalidOutput(outcome.isbn, format, withIntro);
     if (IsMarc(format))
         return MarcOutput(outcome, format, made);
     std::string out;
