@@ -12,6 +12,7 @@
 #include "framework/Trace.h"
 #include "lookup/Completion.h"
 #include "lookup/Extraction.h"
+#include "lookup/HttpRedirect.h"
 #include "lookup/SpareThreads.h"
 
 namespace {
@@ -31,9 +32,6 @@ std::atomic<DWORD> stallLimitMs{InitialStallLimit()};
 // A server that trickles a byte now and then is never silent; this bounds
 // the whole page, redirects included.
 std::atomic<DWORD> pageDeadlineMs{60000};
-// Endless redirects would hold the page forever; five are more than any
-// catalogue needs.
-const int kMaxRedirects = 5;
 
 // One page being read on its own thread. WinINet's blocking reads ignore
 // receive time-outs under some hosts, so the caller waits here instead and
@@ -83,11 +81,6 @@ PageStatus StatusOfError(DWORD error)
     }
 }
 
-bool IsRedirect(DWORD code)
-{
-    return code == 301 || code == 302 || code == 303 || code == 307 || code == 308;
-}
-
 // WinINet takes bytes without a status line for an HTTP/0.9 answer: a 200
 // without a single header, which no web server sends. A connection closed
 // before any answer shows as status 0.
@@ -101,26 +94,6 @@ bool IsHttpAnswer(const CHttpFile& file, DWORD status)
            statusLineEnd + 2 < raw.size();
 }
 
-bool IsWebAddress(const std::string& url)
-{
-    return _strnicmp(url.c_str(), "http://", 7) == 0 || _strnicmp(url.c_str(), "https://", 8) == 0;
-}
-
-// Where a redirect's Location leads from url; empty when it leads nowhere a
-// page can be fetched from.
-std::string RedirectTarget(const std::string& url, const std::string& location)
-{
-    wchar_t target[INTERNET_MAX_URL_LENGTH];
-    DWORD length = INTERNET_MAX_URL_LENGTH;
-    if (location.empty() ||
-        !::InternetCombineUrlW(MultiByteToWide(url).c_str(), MultiByteToWide(location).c_str(), target, &length, 0))
-        return std::string();
-    std::string combined = WideToMultiByte(std::wstring(target, length));
-    return IsWebAddress(combined) ? combined : std::string();
-}
-
-// Redirects are followed here, not by WinINet, which under some hosts
-// follows them without end.
 void PageTransfer::Run(const std::string& firstUrl, DWORD flags)
 {
     CInternetSession session("HttpClient", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
@@ -154,7 +127,7 @@ bool PageTransfer::TakeAnswer(CHttpFile& file, std::string& url, int redirectsDo
         SetAnswer(PageStatus::BadAnswer, 0, -1);
         return false;
     }
-    if (IsRedirect(status)) {
+    if (IsRedirectStatus(status)) {
         std::string location;
         std::string target = redirectsDone < kMaxRedirects && file.QueryInfo(HTTP_QUERY_LOCATION, location)
                                  ? RedirectTarget(url, location)
