@@ -34,13 +34,13 @@ void Write(FILE* stream, const std::string& text)
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
+// The values become their UTF-8 forms, which keep what code page 936 cannot hold.
 LookupOutcome OutcomeInUtf8(LookupOutcome outcome)
 {
     outcome.isbn = ToUtf8(outcome.isbn);
     for (SourceOutcome& source : outcome.sources) {
         source.failure = ToUtf8(source.failure);
-        for (std::string& value : source.values)
-            value = ToUtf8(value);
+        source.values = source.text;
     }
     return outcome;
 }
