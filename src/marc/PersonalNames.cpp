@@ -25,6 +25,8 @@ const RoleWord kTrailingWords[] = {
     {"\xE7\xBC\x96\xE8\x91\x97", NameRole::Author},  // 编著
     {"\xE4\xB8\xBB\xE7\xBC\x96", NameRole::Editor},  // 主编
     {"\xE8\x91\x97", NameRole::Author},              // 著
+    {"\xE6\x92\xB0", NameRole::Author},              // 撰
+    {"\xE7\xBB\xAD", NameRole::Author},              // 续 (continued by)
     {"\xE7\xBC\x96", NameRole::Editor},              // 编
     {"\xE8\xAF\x91", NameRole::Translator},          // 译
     {"\xE7\xAD\x89", NameRole::Author},              // 等 (and others): no role of its own

@@ -28,6 +28,7 @@ TEST(PersonalNames, SplitStrippedAndInverted)
     } cases[] = {
         {"余华著", {{"余华||", false, A}}},
         {"曹雪芹，高鹗著", {{"曹雪芹||", false, A}, {"高鹗||", false, A}}},
+        {"曹雪芹著；高鹗续", {{"曹雪芹||", false, A}, {"高鹗||", false, A}}},
         {"(美) Frederick P. Brooks, Jr. 著 / 汪颖 译", {{"Brooks|Frederick P.|Jr.", true, A}, {"汪颖||", false, T}}},
         {"[英]狄更斯著；张三、李四译", {{"狄更斯||", false, A}, {"张三||", false, T}, {"李四||", false, T}}},
         {"王五 主编", {{"王五||", false, E}}},
