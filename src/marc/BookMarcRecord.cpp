@@ -94,14 +94,23 @@ std::string LanguageCode(const std::string& title)
     return title.empty() || HasHan(title) ? "chi" : "und";
 }
 
-// Articles of English, French, German, Spanish, Italian and Dutch, lower case, with what ends them.
-const char* const kArticles[] = {"the ", "a ",   "an ",  "l'",    "le ", "la ",  "les ", "un ",  "une ",  "der ",
-                                 "die ", "das ", "ein ", "eine ", "el ", "los ", "las ", "una ", "unos ", "unas ",
-                                 "il ",  "lo ",  "gli ", "uno ",  "un'", "de ",  "het ", "een "};
+// Articles of English, French, German, Spanish, Italian and Dutch, lower case, with what ends them. A
+// language code limits a word that is also an ordinary word elsewhere ("die", "de") to its own language.
+struct Article {
+    const char* word;
+    const char* language;  // null: any
+};
+const Article kArticles[] = {
+    {"the ", nullptr},  {"a ", nullptr},   {"an ", nullptr},  {"l'", nullptr},   {"le ", nullptr},  {"la ", nullptr},
+    {"les ", nullptr},  {"un ", nullptr},  {"une ", nullptr}, {"der ", nullptr}, {"das ", nullptr}, {"ein ", nullptr},
+    {"eine ", nullptr}, {"el ", nullptr},  {"los ", nullptr}, {"las ", nullptr}, {"una ", nullptr}, {"il ", nullptr},
+    {"lo ", nullptr},   {"gli ", nullptr}, {"uno ", nullptr}, {"un'", nullptr},  {"die ", "ger"},   {"unos ", "spa"},
+    {"unas ", "spa"},   {"de ", "dut"},    {"het ", "dut"},   {"een ", "dut"},
+};
 
 // The characters a library's filing skips in a title subfield: leading quotes or brackets, and an initial
 // article with the spaces, quotes and brackets after it, when a word follows.
-char NonfilingCharacters(const std::string& title)
+char NonfilingCharacters(const std::string& title, const std::string& language)
 {
     // Starts where the word is no article: the letter A, a place name.
     static const char* const kNoArticle[] = {"a to ", "a & ", "a is ", "las vegas"};
@@ -115,9 +124,9 @@ char NonfilingCharacters(const std::string& title)
     for (const char* word : kNoArticle)
         if (start.compare(0, std::string(word).size(), word) == 0)
             return '0';
-    for (const char* article : kArticles) {
-        const std::string a(article);
-        if (start.compare(0, a.size(), a) != 0)
+    for (const Article& article : kArticles) {
+        const std::string a(article.word);
+        if (start.compare(0, a.size(), a) != 0 || (article.language && language != article.language))
             continue;
         std::size_t skip = title.find_first_not_of(" \"'[(", lead + a.size());
         return skip != std::string::npos && skip <= 9 ? static_cast<char>('0' + skip) : '0';
@@ -404,7 +413,7 @@ MarcRecord Marc21Record(const std::string& isbn, const ResultFields& v, const Ma
     if (!coded.secondary.empty())
         statement += (statement.empty() ? "" : " ; ") + coded.secondary;
     const std::string titleProper = statement.empty() ? EndingWithPeriod(title) : title + " /";
-    AddField(record, DataField("245", main ? '1' : '0', NonfilingCharacters(titleProper),
+    AddField(record, DataField("245", main ? '1' : '0', NonfilingCharacters(titleProper, language),
                                {{'a', titleProper}, {'c', EndingWithPeriod(statement)}}));
     AddField(record, DataField("250", ' ', ' ', {{'a', v[kEdition]}}));
     AddField(record, DataField("264", ' ', '1', {{'b', Before(v[kPublisher], ",", v[kPubDate])}, {'c', v[kPubDate]}}));

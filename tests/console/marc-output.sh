@@ -81,7 +81,7 @@ has() {
   done
 }
 has scraped.mrc 9787000000032 '020    $a 9787000000032 $c CNY32.50' '100 1  $a Kafka, Franz.' \
-  '245 14 $a Die Verwandlung / $c (奥) Franz Kafka 著；张三、李四 译.' '250    $a 3rd ed.' \
+  '245 10 $a Die Verwandlung / $c (奥) Franz Kafka 著；张三、李四 译.' '250    $a 3rd ed.' \
   '264  1 $b Oxford Univ. Pr., $c 20080501' '700 0  $a 张三, $e translator.' '700 0  $a 李四, $e translator.'
 book scraped.mrc 9787000000032 | grep -q '^008 ......s2008' || fail "scraped.mrc: 008 of an eight-digit date"
 book scraped.mrc 9787000000032 | head -1 | grep -q '^.\{17\}7i' || fail "scraped.mrc: leader/17-18 not 7i"

@@ -64,7 +64,7 @@ TEST(AppendPageLines, Keeps936TextAndPairsEachLineWithItsUtf8)
     const std::string unfinished = ConvertCodePage(ConvertCodePage("\xE4\xB8", 65001, 936), 936, 65001);
     const std::pair<std::string, std::string> cases[] = {
         {"\xE7\xBA\xA2 a\r\nb\n\nc", "\xE7\xBA\xA2 a\r\nb\r\n\r\nc\r\n"},
-        {"smile \xF0\x9F\x98\x80 G\xC3\xB6del\r\r\n", "smile \xF0\x9F\x98\x80 G\xC3\xB6del\r\r\n"},
+        {"smile \xF0\x9F\x98\x80 G\xC3\xB6" "del\r\r\n", "smile \xF0\x9F\x98\x80 G\xC3\xB6" "del\r\r\n"},
         // A line that is no UTF-8, or that a NUL cut short, pairs with its own 936 text.
         {"cut \xE4\xB8\r\nnext\n", "cut " + unfinished + "\r\nnext\r\n"},
         {std::string("ab\0cd\r\nef\r\0\n", 12), "ab\r\nef\r\r\n"},

@@ -138,11 +138,12 @@ TEST(BookMarcRecord, FixedDataFollowTheColumns)
         {"9787506365437", "La vie", "", "245", "245 03$aLa vie."},
         {"9787506365437", "The \"Titanic\"", "", "245", "245 05$aThe \"Titanic\"."},
         {"9787506365437", "The", "", "245", "245 00$aThe."},
-        {"9787506365437", "Die Verwandlung", "20080501", "245", "245 04$aDie Verwandlung."},
+        {"9787506365437", "Die Verwandlung", "20080501", "245", "245 00$aDie Verwandlung."},  // "die": German only
+        {"9787506365437", "Das Schloss", "", "245", "245 04$aDas Schloss."},
         {"9787506365437", "Eine kleine Nachtmusik", "", "245", "245 05$aEine kleine Nachtmusik."},
         {"9787506365437", "Los olvidados", "", "245", "245 04$aLos olvidados."},
         {"9787506365437", "Gli indifferenti", "", "245", "245 04$aGli indifferenti."},
-        {"9787506365437", "Het Achterhuis", "", "245", "245 04$aHet Achterhuis."},
+        {"9787506365437", "Het Achterhuis", "", "245", "245 00$aHet Achterhuis."},  // Dutch only
         {"9787506365437", "活着", "20080501", "008", "008 240309s2008    xx ||||| |||||||| ||chi d"},
     };
     for (const Case& c : cases) {
@@ -292,6 +293,9 @@ TEST(BookMarcRecord, CodedDataSurviveARebuild)
     const std::vector<std::string> marc = Composed("", {}, MarcFlavour::Marc21, &cnmarc, MarcFlavour::Unimarc);
     EXPECT_EQ("008 240309r2011    xxu||||| |||||||| ||eng d", FieldOf(marc, "008"));
     EXPECT_EQ("245 10$aHamlet /$cWilliam Shakespeare ; 朱生豪译 ; 吴兴华校.", FieldOf(marc, "245"));
+    const MarcRecord german = RecordFromLines({"101 0 $ager", "200 1 $aDie Welt"}, cnmarc.leader);
+    EXPECT_EQ("245 04$aDie Welt.",
+              FieldOf(Composed("", {}, MarcFlavour::Marc21, &german, MarcFlavour::Unimarc), "245"));
 }
 
 // An oversize record loses its notes whole from the end before any other value is cut.
