@@ -74,6 +74,31 @@ bool EndsWith(const std::string& text, const char* tail)
     return text.size() >= n && text.compare(text.size() - n, n, tail) == 0;
 }
 
+bool IsSuffix(const std::string& text)
+{
+    for (const char* suffix : kSuffixes)
+        if (text == suffix)
+            return true;
+    return false;
+}
+
+// A comma at i separates two names when a Chinese name follows, or when names of several words stand on
+// both sides ("Brian W. Kernighan, Dennis M. Ritchie"); otherwise it inverts a name ("Brooks, Frederick
+// P.") or brings its suffix ("Jr.").
+bool CommaSeparates(const std::string& statement, std::size_t start, std::size_t i)
+{
+    const std::size_t next = statement.find_first_not_of(' ', i + 1);
+    if (next == std::string::npos)
+        return false;
+    if (static_cast<unsigned char>(statement[next]) >= 0xE0)
+        return true;
+    const std::string before = Trim(statement.substr(start, i - start));
+    std::string after = statement.substr(next);
+    after = Trim(after.substr(0, after.find_first_of(",;/")));
+    return before.find(' ') != std::string::npos && after.find(' ') != std::string::npos &&
+           !IsSuffix(after.substr(0, after.find(' ')));
+}
+
 std::vector<Part> SplitParts(const std::string& statement)
 {
     std::vector<Part> parts;
@@ -83,10 +108,8 @@ std::vector<Part> SplitParts(const std::string& statement)
         for (const Separator& separator : kSeparators)
             if (statement.compare(i, std::strlen(separator.text), separator.text) == 0)
                 found = &separator;
-        // A comma before a Chinese name separates; before Latin letters it inverts a name.
         static const Separator kComma = {",", false};
-        const std::size_t next = statement.find_first_not_of(' ', i + 1);
-        if (statement[i] == ',' && next != std::string::npos && static_cast<unsigned char>(statement[next]) >= 0xE0)
+        if (statement[i] == ',' && CommaSeparates(statement, start, i))
             found = &kComma;
         if (!found) {
             ++i;
@@ -113,7 +136,7 @@ std::string WithoutNationality(const std::string& name)
             continue;
         const std::size_t close = name.find(pair[1]);
         // A nationality is a word or two, not a whole bracketed name.
-        if (close != std::string::npos && close <= 12 && close + std::strlen(pair[1]) < name.size())
+        if (close != std::string::npos && close <= 20 && close + std::strlen(pair[1]) < name.size())
             return Trim(name.substr(close + std::strlen(pair[1])));
     }
     return name;

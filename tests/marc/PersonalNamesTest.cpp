@@ -38,6 +38,8 @@ TEST(PersonalNames, SplitStrippedAndInverted)
         {"edited by J.R.R. Tolkien; translated by Hu Shi", {{"Tolkien|J.R.R.|", true, E}, {"Shi|Hu|", true, T}}},
         {"Brooks, Frederick P.", {{"Brooks|Frederick P.|", true, A}}},
         {"Plato", {{"Plato||", false, A}}},
+        {"Brian W. Kernighan, Dennis M. Ritchie", {{"Kernighan|Brian W.|", true, A}, {"Ritchie|Dennis M.|", true, A}}},
+        {"(哥伦比亚)加西亚·马尔克斯著；范晔译", {{"加西亚·马尔克斯||", false, A}, {"范晔||", false, T}}},
         {"（日）村上春树 原著", {{"村上春树||", false, A}}},
         {"Kurt Gödel", {{"Gödel|Kurt|", true, A}}},
         {" ; / ", {}},
