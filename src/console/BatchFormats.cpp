@@ -4,6 +4,7 @@
 #include "lookup/BookRecord.h"
 #include "lookup/ResultColumns.h"
 #include "marc/Iso2709.h"
+#include "marc/MarcPrice.h"
 #include "marc/MarcXml.h"
 
 namespace {
@@ -55,6 +56,14 @@ bool IsMarc(OutputFormat format)
     return format == OutputFormat::Marc21 || format == OutputFormat::Unimarc || format == OutputFormat::MarcXml;
 }
 
+// A web source's values for a record: their UTF-8 forms, the price with its currency.
+ResultFields MarcRow(const SourceOutcome& source)
+{
+    ResultFields row = source.text;
+    row[kPrice] = PriceWithCurrency(source.priceText);
+    return row;
+}
+
 // The book's record: the SRU source's own as the base when it has one, the
 // library row, then the community row for what it lacks.
 std::string MarcOutput(const LookupOutcome& outcome, OutputFormat format, const MarcTimestamp& made)
@@ -65,7 +74,7 @@ std::string MarcOutput(const LookupOutcome& outcome, OutputFormat format, const 
         if (source.Found() && source.record)
             received = &source;
         else if (source.Found())
-            rows.push_back(source.values);
+            rows.push_back(MarcRow(source));
     }
     if (!received && rows.empty())
         return std::string();

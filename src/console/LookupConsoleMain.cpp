@@ -60,13 +60,13 @@ void WriteOutput(const std::string& text)
     ::ExitProcess(kOutputLost);
 }
 
+// The values become their UTF-8 forms, which keep what code page 936 cannot hold.
 LookupOutcome OutcomeInUtf8(LookupOutcome outcome)
 {
     outcome.isbn = ToUtf8(outcome.isbn);
     for (SourceOutcome& source : outcome.sources) {
         source.failure = ToUtf8(source.failure);
-        for (std::string& value : source.values)
-            value = ToUtf8(value);
+        source.values = source.text;
     }
     return outcome;
 }

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"
@@ -178,9 +179,15 @@ void PageTransfer::ReadBody(CHttpFile& file)
 
 bool PageTransfer::AddLines(const std::string& lines)
 {
-    std::string converted = body == PageBody::Cp936Lines ? ConvertPageLines(lines) : lines;
+    if (body == PageBody::AsSent) {
+        std::lock_guard<std::mutex> hold(mutex);
+        result.text += lines;
+        return !abandoned;
+    }
+    PageText converted;
+    AppendPageLines(lines, converted);
     std::lock_guard<std::mutex> hold(mutex);
-    result.text += converted;
+    result.page.Append(converted);
     return !abandoned;
 }
 
@@ -226,7 +233,10 @@ PageResult PageTransfer::Wait()
     PageResult answer = result;
     if (abandoned)
         answer.status = PageStatus::TimedOut;
+    if (body == PageBody::Cp936Lines)
+        answer.text = answer.page.Text();
     TrimRight(answer.text);
+    answer.page.Truncate(answer.text.size());
     return answer;
 }
 
@@ -281,6 +291,25 @@ std::string ConvertPageLines(const std::string& lines)
         out += ConvertCodePage(lines.substr(start, length), CP_UTF8, kPageCodePage) + "\r\n";
     });
     return out;
+}
+
+void AppendPageLines(const std::string& lines, PageText& page)
+{
+    const std::string converted = ConvertPageLines(lines);
+    std::vector<std::string> sources;
+    ForEachLine(lines, [&](std::size_t start, std::size_t length) { sources.push_back(lines.substr(start, length)); });
+    std::size_t line = 0;
+    // Every converted line ends in "\r\n"; its source is the UTF-8 line of the same number.
+    ForEachLine(converted, [&](std::size_t start, std::size_t length) {
+        const std::string cp936 = converted.substr(start, length + 2);
+        const bool matched =
+            (line < sources.size() && page.AppendMatching(cp936, sources[line] + "\r\n")) ||
+            page.AppendMatching(cp936,
+                                ConvertCodePage(converted.substr(start, length), kPageCodePage, CP_UTF8) + "\r\n");
+        if (!matched)
+            page.AppendUnmatched(cp936);
+        ++line;
+    });
 }
 
 void SetStallLimitMs(unsigned milliseconds)

@@ -38,5 +38,9 @@ std::string FetchPage(const std::string& url);
 // neither), as code page 936 lines each ended by "\r\n".
 std::string ConvertPageLines(const std::string& lines);
 
+// ConvertPageLines's text appended to page, each line with the UTF-8 line it came from; a line whose
+// characters do not pair one for one (a byte that is no UTF-8, a NUL) pairs with its own 936 text instead.
+void AppendPageLines(const std::string& lines, PageText& page);
+
 // Converts NUL-terminated text between two code pages through UTF-16.
 std::string ConvertCodePage(const std::string& text, unsigned fromCodePage, unsigned toCodePage);

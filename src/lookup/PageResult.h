@@ -19,6 +19,7 @@ struct PageResult {
     unsigned long httpStatus = 0;
     int retryAfterSeconds = -1;  // the answer's Retry-After, -1 when it had none
     std::string text;            // what FetchPage hands on
+    PageText page;               // for code page 936 lines: text with its UTF-8 form
 };
 
 // What the body becomes: a web page's text, its UTF-8 lines converted to

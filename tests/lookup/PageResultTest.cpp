@@ -51,10 +51,10 @@ TEST(PageResult, RecordingFetchKeepsFirstFailureAndHidesItsText)
                              : Answer(call == 2 ? PageStatus::TimedOut : PageStatus::Unreachable);
         },
         &failure);
-    EXPECT_EQ("partial", fetch("a"));
+    EXPECT_EQ("partial", fetch("a").Text());
     EXPECT_EQ("", failure);
-    EXPECT_EQ("", fetch("b"));
-    EXPECT_EQ("", fetch("c"));
+    EXPECT_EQ("", fetch("b").Text());
+    EXPECT_EQ("", fetch("c").Text());
     EXPECT_EQ("timed out", failure);
 }
 
