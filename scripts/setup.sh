@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb imagemagick fonts-wqy-microhei x11-utils xdotool
   yaz libmarc-lint-perl idzebra-2.0 idzebra-2.0-examples curl
+  libbusiness-isbn-data-perl
 )
 missing=()
 for p in "${packages[@]}"; do

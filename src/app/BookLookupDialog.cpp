@@ -196,6 +196,7 @@ void BookLookupDialog::StartSearch()
     // The previous book's introduction and cover must not stand beside this one's rows.
     introText.clear();
     shownIntro.clear();
+    shownIntroText.clear();
     UpdateData(FALSE);
     cover->Want(std::string());
     // A scanner's next barcode replaces this one instead of joining it.
@@ -224,13 +225,16 @@ LRESULT BookLookupDialog::OnPublish(WPARAM, LPARAM publication)
     if (published.search != searchNumber)
         return 0;
     const SourceOutcome& outcome = published.outcome;
-    if (outcome.source == SourceKind::Community)
+    if (outcome.source == SourceKind::Community) {
         shownIntro = outcome.values[kIntro];
+        shownIntroText = outcome.text[kIntro];
+    }
     status.Answer(outcome);
     SetStatusText(status.Text());
     if (outcome.Found()) {
         searchFound.push_back(outcome);
-        resultsList.AddRow(RowTexts(published.isbn, outcome));
+        resultsList.AddRow(RowTexts(published.isbn, outcome),
+                           RowUtf8Texts(WideToMultiByte(MultiByteToWide(published.isbn), CP_UTF8), outcome));
     }
     return 0;
 }
@@ -278,6 +282,8 @@ void BookLookupDialog::ShowSelection(NMHDR*, LRESULT* result)
     cover->Show(CoverUrlOfRows());
     introText = shownIntro;
     UpdateData(FALSE);
+    // The box shows every character of the page, beyond what code page 936 holds.
+    ::SetWindowTextW(introBox.GetSafeHwnd(), MultiByteToWide(shownIntroText, CP_UTF8).c_str());
     *result = 0;
 }
 
@@ -317,7 +323,7 @@ void BookLookupDialog::CopySelection()
         AfxMessageBox(Cp936FromUtf8(kNoSelection));
         return;
     }
-    if (PutTextOnClipboard(GetSafeHwnd(), RowClipboardText(resultsList, row)))
+    if (PutTextOnClipboard(GetSafeHwnd(), RowClipboardText(resultsList, row), RowClipboardUnicode(resultsList, row)))
         MessageBox(Cp936FromUtf8("已将数据存入剪贴板"), std::string(), MB_OK);
 }
 

@@ -6,6 +6,7 @@
 #include "framework/AfxMessageBox.h"
 #include "framework/CodePage.h"
 #include "marc/Iso2709.h"
+#include "marc/MarcPrice.h"
 #include "shelf/ShelfBook.h"
 #include "shelf/ShelfFile.h"
 
@@ -21,15 +22,14 @@ std::string Utf8(const std::wstring& text)
     return WideToMultiByte(text, CP_UTF8);
 }
 
-// The one place where the values of the sources become the UTF-8 a record holds.
-std::vector<ResultFields> Utf8Values(const std::vector<SourceOutcome>& found)
+// The one place where a source's values become what a record holds: their
+// UTF-8 forms, the price with its currency, as the console writes them.
+std::vector<ResultFields> RecordValues(const std::vector<SourceOutcome>& found)
 {
     std::vector<ResultFields> values;
     for (const SourceOutcome& outcome : found) {
-        ResultFields utf8;
-        for (std::size_t slot = 0; slot < kSlotCount; ++slot)
-            utf8[slot] = Utf8(outcome.values[slot]);
-        values.push_back(utf8);
+        values.push_back(outcome.text);
+        values.back()[kPrice] = PriceWithCurrency(outcome.priceText);
     }
     return values;
 }
@@ -118,7 +118,8 @@ bool ShelfDesk::Add(HWND owner, const std::string& isbn, const std::vector<Sourc
 {
     if (!Reopen(owner))
         return false;
-    const MarcRecord record = ComposeShelfBook(Utf8(isbn), found, Utf8Values(found), selected, settings.format, Now());
+    const MarcRecord record =
+        ComposeShelfBook(Utf8(isbn), found, RecordValues(found), selected, settings.format, Now());
     switch (shelf.Add(isbn, WriteIso2709(record))) {
     case Shelf::Added::Added:
         return true;

@@ -7,6 +7,8 @@ SourceOutcome OutcomeOf(SourceKind source, const BookRecord& record, const std::
     SourceOutcome outcome;
     outcome.source = source;
     ExportValues(record, outcome.values);
+    ExportTexts(record, outcome.text);
+    outcome.priceText = TrimWhiteSpace(record.priceText);
     if (!failure.empty()) {
         outcome.status = SourceStatus::Failed;
         outcome.failure = failure;
@@ -31,6 +33,15 @@ std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& 
     texts.reserve(1 + kSlotCount);
     texts.push_back(isbn);
     texts.insert(texts.end(), outcome.values.begin(), outcome.values.end());
+    return texts;
+}
+
+std::vector<std::string> RowUtf8Texts(const std::string& isbn, const SourceOutcome& outcome)
+{
+    std::vector<std::string> texts;
+    texts.reserve(1 + kSlotCount);
+    texts.push_back(isbn);
+    texts.insert(texts.end(), outcome.text.begin(), outcome.text.end());
     return texts;
 }
 

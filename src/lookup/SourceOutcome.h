@@ -18,8 +18,10 @@ enum class SourceStatus {
 struct SourceOutcome {
     SourceKind source = SourceKind::Library;
     SourceStatus status = SourceStatus::NotFound;
-    std::string failure;  // when Failed: "unreachable", "timed out", "HTTP <code>", an SRU diagnostic, "bad answer"
-    ResultFields values;  // slots in slot order, each trimmed; code page 936
+    std::string failure;    // when Failed: "unreachable", "timed out", "HTTP <code>", an SRU diagnostic, "bad answer"
+    ResultFields values;    // slots in slot order, each trimmed; code page 936
+    ResultFields text;      // the values' UTF-8 forms
+    std::string priceText;  // UTF-8: the price as the source writes it, currency and all
     // The catalogue's own record (UTF-8) and its flavour, when the source is
     // an SRU one that found the book.
     std::shared_ptr<const MarcRecord> record;
@@ -42,3 +44,5 @@ std::string SourceCaption(const SourceOutcome& outcome);
 // A result row's texts: the ISBN, then every slot (the list shows the first
 // kResultColumnCount of them).
 std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& outcome);
+// The same in UTF-8, from the values' UTF-8 forms; isbn in UTF-8 too.
+std::vector<std::string> RowUtf8Texts(const std::string& isbn, const SourceOutcome& outcome);

@@ -4,10 +4,10 @@
 
 #include "framework/CodePage.h"
 #include "lookup/Extraction.h"
-#include "marc/MarcColumns.h"
 #include "lookup/PageFetcher.h"
 #include "lookup/PageUrls.h"
 #include "lookup/SruAnswer.h"
+#include "marc/MarcColumns.h"
 
 namespace {
 
@@ -34,8 +34,11 @@ SourceOutcome RecordOutcome(const SruAnswer& answer, MarcFlavour flavour)
     SourceOutcome outcome;
     outcome.source = SourceKind::Sru;
     const ResultFields columns = MarcColumnValues(answer.record, flavour);
-    for (std::size_t slot = 0; slot < kSlotCount; ++slot)
+    for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
         outcome.values[slot] = TrimWhiteSpace(Cp936(columns[slot]));
+        outcome.text[slot] = TrimWhiteSpace(columns[slot]);
+    }
+    outcome.priceText = outcome.text[kPrice];
     // No half-filled row: a record without a title is not the book.
     if (outcome.values[kTitle].empty())
         return FailedOutcome(SourceKind::Sru, kBadAnswer);
