@@ -2,7 +2,9 @@
 
 const char kConsoleUsage[] =
     "usage: quillfind-lookup.exe [--community URL] [--library URL] [--covers URL]\n"
-    "                            [--sru URL] [--sru-index NAME] [--sru-format marc21|unimarc] [--utf8] [--intro]\n"
+    "                            [--sru URL] [--sru-index NAME] [--sru-format marc21|unimarc]\n"
+    "                            [--z3950 HOST:PORT/DATABASE] [--z3950-format marc21|unimarc]\n"
+    "                            [--z3950-charset NAME] [--config FILE] [--utf8] [--intro]\n"
     "                            [--jobs N] [--format tsv|csv|jsonl|marc21|unimarc|marcxml] [--progress]\n"
     "                            [--clean] [ISBN ...]\n"
     "Looks each ISBN up in every source and prints one line per row found:\n"
@@ -10,6 +12,10 @@ const char kConsoleUsage[] =
     "Without ISBN arguments, ISBNs are read from standard input, one per line.\n"
     "--sru URL     also ask a library catalogue that speaks SRU (base address with the database)\n"
     "--sru-index   its ISBN index (default bath.isbn); --sru-format: its records' flavour (default marc21)\n"
+    "--z3950 HOST:PORT/DATABASE  also ask a library catalogue that speaks Z39.50; --z3950-format: its\n"
+    "              records' flavour (default marc21); --z3950-charset: utf-8, marc-8, iso-5426, iso-8859-1,\n"
+    "              gb2312, gbk or gb18030 (default: as each record says)\n"
+    "--config FILE the sources of an INI file: [Sources] and its [Catalogue NAME] sections\n"
     "--jobs N      ISBNs looked up at once, 1 to 64 (default 4); output keeps input order\n"
     "--format      tsv (default), csv (UTF-8 with a header row), jsonl (one object per source),\n"
     "              marc21 or unimarc (ISO 2709 records, UTF-8), marcxml (a MARC 21 slim collection)\n"
@@ -50,7 +56,8 @@ bool ParseFormat(const std::string& text, OutputFormat& format)
 bool IsValueOption(const std::string& arg)
 {
     return arg == "--community" || arg == "--library" || arg == "--covers" || arg == "--sru" || arg == "--sru-index" ||
-           arg == "--sru-format" || arg == "--jobs" || arg == "--format";
+           arg == "--sru-format" || arg == "--jobs" || arg == "--format" || arg == "--z3950" ||
+           arg == "--z3950-format" || arg == "--z3950-charset" || arg == "--config";
 }
 
 bool SetValue(const std::string& arg, const std::string& value, ConsoleOptions& options)
@@ -61,6 +68,19 @@ bool SetValue(const std::string& arg, const std::string& value, ConsoleOptions& 
         return ParseFormat(value, options.format);
     if (arg == "--sru-format")
         return ParseMarcFlavour(value, options.config.sruFormat);
+    if (arg == "--z3950-format")
+        return ParseMarcFlavour(value, options.config.z3950Format);
+    if (arg == "--z3950-charset")
+        return !value.empty() && ParseMarcCharset(value, options.config.z3950Charset);
+    if (arg == "--z3950") {
+        std::string hostPort, database;
+        options.config.z3950Address = value;
+        return SplitZ3950Address(value, &hostPort, &database);
+    }
+    if (arg == "--config") {
+        options.configFile = value;
+        return true;
+    }
     SourceConfig& c = options.config;
     std::string& setting = arg == "--community" ? c.communityBase
                            : arg == "--library" ? c.libraryBase

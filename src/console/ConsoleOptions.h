@@ -17,6 +17,7 @@ struct ConsoleOptions {
     OutputFormat format = OutputFormat::Tsv;
     ProgressMode progress = ProgressMode::WhenConsole;
     std::vector<std::string> isbns;  // empty: read them from standard input
+    std::string configFile;          // --config: read before the other options apply
 };
 
 // False on bad usage (an unknown option, an option without its value, or a

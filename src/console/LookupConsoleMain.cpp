@@ -16,6 +16,7 @@
 #include "framework/InternetSession.h"
 #include "framework/Trace.h"
 #include "lookup/Completion.h"
+#include "lookup/IniSourceSettings.h"
 #include "marc/IsbnCleaning.h"
 
 namespace {
@@ -38,6 +39,7 @@ LookupOutcome OutcomeInUtf8(LookupOutcome outcome)
 {
     outcome.isbn = ToUtf8(outcome.isbn);
     for (SourceOutcome& source : outcome.sources) {
+        source.name = ToUtf8(source.name);
         source.failure = ToUtf8(source.failure);
         for (std::string& value : source.values)
             value = ToUtf8(value);
@@ -160,6 +162,24 @@ private:
     std::thread thread;
 };
 
+// --config: the file's sources, with the command line over them. Each bad
+// setting is named on standard error; its catalogue is left out.
+bool ReadConfigFile(const std::vector<std::string>& args, ConsoleOptions& options)
+{
+    const std::wstring path = MultiByteToWide(options.configFile);
+    if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        Write(stderr, "--config: " + options.configFile + " cannot be read\n");
+        return false;
+    }
+    ConsoleOptions withFile;
+    ReadIniSources(path, withFile.config);
+    ParseConsoleArgs(args, withFile);
+    options = withFile;
+    for (const std::string& problem : options.config.problems)
+        Write(stderr, (options.utf8 ? ToUtf8(problem) : problem) + "\n");
+    return true;
+}
+
 int ExitStatus(const BatchCounts& counts)
 {
     return counts.failed ? 3 : counts.notFound ? 1 : 0;
@@ -237,5 +257,7 @@ int wmain(int argc, wchar_t** argv)
         Write(stderr, kConsoleUsage);
         return 2;
     }
+    if (!options.configFile.empty() && !ReadConfigFile(args, options))
+        return 2;
     return LookUpAll(options);
 }

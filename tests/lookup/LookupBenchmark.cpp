@@ -107,7 +107,7 @@ int main(int argc, char** argv)
         ConsoleSearch three(withSru);
         double all = MedianMs(searches, [&] { three.Run(isbn); });
         double sru = MedianMs(
-            searches, [&] { FetchPageResult(SruSearchUrl(withSru, isbn), FetchMode::Window, PageBody::AsSent); });
+            searches, [&] { FetchPageResult(SruSearchUrl(argv[2], "bath.isbn", isbn), FetchMode::Window, PageBody::AsSent); });
         std::printf("one ISBN, three sources %8.3f ms, SRU search alone %8.3f ms\n", all, sru);
         std::printf("ratio to slowest source %.2f\n", all / std::max(slowest, sru));
     }
