@@ -6,6 +6,7 @@
 
 #include "framework/CodePage.h"
 #include "lookup/Extraction.h"
+#include "lookup/PageFetcher.h"
 #include "marc/MarcColumns.h"
 
 const char kBadAnswer[] = "bad answer";
@@ -33,9 +34,12 @@ std::wstring Composed(const std::wstring& text)
     return text;
 }
 
+// Composed in UTF-8 first, then converted as every page is: a character
+// outside code page 936 becomes one "?".
 std::string Cp936Composed(const std::string& utf8)
 {
-    return WideToMultiByte(Composed(MultiByteToWide(utf8, CP_UTF8)));
+    return ConvertCodePage(WideToMultiByte(Composed(MultiByteToWide(utf8, CP_UTF8)), CP_UTF8), CP_UTF8,
+                           kPageCodePage);
 }
 
 }
