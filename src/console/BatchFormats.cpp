@@ -2,9 +2,9 @@
 
 #include "console/ConsoleOutput.h"
 #include "lookup/BookRecord.h"
+#include "lookup/ResultColumns.h"
 #include "marc/Iso2709.h"
 #include "marc/MarcXml.h"
-#include "lookup/ResultColumns.h"
 
 namespace {
 
@@ -23,8 +23,7 @@ std::string CsvRecord(const std::string& isbn, const SourceOutcome& found, bool 
 
 std::string JsonLine(const std::string& isbn, const SourceOutcome& source, bool withIntro)
 {
-    std::string line =
-        "{\"isbn\":" + JsonString(isbn) + ",\"source\":" + JsonString(source.name) + ",\"status\":";
+    std::string line = "{\"isbn\":" + JsonString(isbn) + ",\"source\":" + JsonString(source.name) + ",\"status\":";
     if (source.Found()) {
         line += "\"found\",\"fields\":{";
         std::size_t slots = withIntro ? kSlotCount : kIntro;

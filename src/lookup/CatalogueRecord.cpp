@@ -38,8 +38,7 @@ std::wstring Composed(const std::wstring& text)
 // outside code page 936 becomes one "?".
 std::string Cp936Composed(const std::string& utf8)
 {
-    return ConvertCodePage(WideToMultiByte(Composed(MultiByteToWide(utf8, CP_UTF8)), CP_UTF8), CP_UTF8,
-                           kPageCodePage);
+    return ConvertCodePage(WideToMultiByte(Composed(MultiByteToWide(utf8, CP_UTF8)), CP_UTF8), CP_UTF8, kPageCodePage);
 }
 
 }

@@ -4,7 +4,8 @@ namespace {
 
 const char kSectionPrefix[] = "Catalogue ";
 // "：设置无效，不询问此目录" in code page 936.
-const char kLeftOut[] = "\xa3\xba\xc9\xe8\xd6\xc3\xce\xde\xd0\xa7\xa3\xac\xb2\xbb\xd1\xaf\xce\xca\xb4\xcb\xc4\xbf\xc2\xbc";
+const char kLeftOut[] =
+    "\xa3\xba\xc9\xe8\xd6\xc3\xce\xde\xd0\xa7\xa3\xac\xb2\xbb\xd1\xaf\xce\xca\xb4\xcb\xc4\xbf\xc2\xbc";
 const int kMaxTimeoutSeconds = 3600;
 
 // A value without the comment that may follow it (" ; ..."), and trimmed.

@@ -59,9 +59,9 @@ void ReadCatalogueSections(const std::wstring& path, SourceConfig& config)
 void ReadIniSources(const std::wstring& path, SourceConfig& config)
 {
     std::string value;
-    for (auto entry : {std::make_pair("community", &config.communityBase), std::make_pair("library", &config.libraryBase),
-                       std::make_pair("covers", &config.coverBase), std::make_pair("sru", &config.sruBase),
-                       std::make_pair("sruIndex", &config.sruIndex)})
+    for (auto entry : {std::make_pair("community", &config.communityBase),
+                       std::make_pair("library", &config.libraryBase), std::make_pair("covers", &config.coverBase),
+                       std::make_pair("sru", &config.sruBase), std::make_pair("sruIndex", &config.sruIndex)})
         if (ReadValue(path, "Sources", entry.first, value))
             *entry.second = value;
     if (ReadValue(path, "Sources", "sruFormat", value))

@@ -49,7 +49,8 @@ std::string SruSearchUrl(const std::string& base, const std::string& index, cons
     const std::string other = OtherIsbnForm(isbn);
     if (!other.empty())
         query += "%20or%20" + EncodeUrlComponent(index) + "%3D" + other;
-    return base + join + "version=1.1&operation=searchRetrieve&query=" + query + "&maximumRecords=1&recordSchema=marcxml";
+    return base + join + "version=1.1&operation=searchRetrieve&query=" + query +
+           "&maximumRecords=1&recordSchema=marcxml";
 }
 
 std::string CqlTerm(const std::string& isbn)

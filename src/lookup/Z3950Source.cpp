@@ -50,10 +50,8 @@ SourceOutcome AnswerOutcome(const Z3950Answer& answer, const CatalogueConfig& ca
 
 SourceOutcome AskZ3950(const CatalogueConfig& catalogue, const std::string& isbn, Z3950ConnectionPool* kept)
 {
-    const std::string query =
-        IsbnQuery(catalogue.SearchIndex(), ConvertCodePage(isbn, kPageCodePage, CP_UTF8));
-    std::unique_ptr<Z3950Connection> connection =
-        kept ? kept->Take() : std::make_unique<Z3950Connection>(catalogue);
+    const std::string query = IsbnQuery(catalogue.SearchIndex(), ConvertCodePage(isbn, kPageCodePage, CP_UTF8));
+    std::unique_ptr<Z3950Connection> connection = kept ? kept->Take() : std::make_unique<Z3950Connection>(catalogue);
     const bool signedOn = connection->Searches() > 0;
     Z3950Answer answer = connection->Search(query);
     // A kept connection the server has closed since: once more, afresh.

@@ -5,7 +5,7 @@
 // programs have the platform's, the host build iconv.
 class CodePageDecoder {
 public:
-    static constexpr unsigned kGbk = 936;       // GB2312 and its extension GBK
+    static constexpr unsigned kGbk = 936;  // GB2312 and its extension GBK
     static constexpr unsigned kGb18030 = 54936;
 
     virtual ~CodePageDecoder() = default;

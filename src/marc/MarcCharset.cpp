@@ -11,9 +11,9 @@ struct CharsetName {
 };
 
 const CharsetName kNames[] = {
-    {"", MarcCharset::ByRecord},         {"utf-8", MarcCharset::Utf8},    {"marc-8", MarcCharset::Marc8},
-    {"iso-5426", MarcCharset::Iso5426},  {"iso-8859-1", MarcCharset::Latin1}, {"gb2312", MarcCharset::Gb2312},
-    {"gbk", MarcCharset::Gbk},           {"gb18030", MarcCharset::Gb18030},
+    {"", MarcCharset::ByRecord},        {"utf-8", MarcCharset::Utf8},        {"marc-8", MarcCharset::Marc8},
+    {"iso-5426", MarcCharset::Iso5426}, {"iso-8859-1", MarcCharset::Latin1}, {"gb2312", MarcCharset::Gb2312},
+    {"gbk", MarcCharset::Gbk},          {"gb18030", MarcCharset::Gb18030},
 };
 
 }

@@ -25,8 +25,8 @@ std::string YazToUtf8(const char* from, const std::string& bytes, bool* clean)
     for (bool flushing = false;;) {
         char* to = buffer;
         std::size_t toLeft = sizeof buffer;
-        std::size_t done = flushing ? yaz_iconv(cd, nullptr, nullptr, &to, &toLeft)
-                                    : yaz_iconv(cd, &in, &inLeft, &to, &toLeft);
+        std::size_t done =
+            flushing ? yaz_iconv(cd, nullptr, nullptr, &to, &toLeft) : yaz_iconv(cd, &in, &inLeft, &to, &toLeft);
         out.append(buffer, static_cast<std::size_t>(to - buffer));
         if (done != static_cast<std::size_t>(-1)) {
             if (flushing)

@@ -204,13 +204,15 @@ std::string WriteIni(const std::string& utf8)
 
 TEST(ConsoleLookup, CataloguesOfAnIniFileEachRowUnderItsName)
 {
-    const std::string ini = WriteIni("[Catalogue LoC]\r\nprotocol=z3950\r\naddress=" + ZebraZ3950("loc") +
-                                     "\r\n[Catalogue 联合目录]\r\naddress=" + ZebraZ3950("unimarc", true) +
-                                     "\r\nformat=unimarc\r\ncharset=gb2312\r\n[Catalogue Broken]\r\naddress=" +
-                                     ZebraZ3950("loc") + "\r\ncharset=koi8\r\n[Catalogue Local]\r\nprotocol=sru\r\n"
-                                     "address=" + ZebraBase("marc21") + "\r\n");
-    ChildResult r = Lookup("--utf8 --z3950 " + ZebraZ3950("accents", true) + " --config \"" + ini +
-                           "\" 9787111111111 2070409228");
+    const std::string ini =
+        WriteIni("[Catalogue LoC]\r\nprotocol=z3950\r\naddress=" + ZebraZ3950("loc") +
+                 "\r\n[Catalogue 联合目录]\r\naddress=" + ZebraZ3950("unimarc", true) +
+                 "\r\nformat=unimarc\r\ncharset=gb2312\r\n[Catalogue Broken]\r\naddress=" + ZebraZ3950("loc") +
+                 "\r\ncharset=koi8\r\n[Catalogue Local]\r\nprotocol=sru\r\n"
+                 "address=" +
+                 ZebraBase("marc21") + "\r\n");
+    ChildResult r =
+        Lookup("--utf8 --z3950 " + ZebraZ3950("accents", true) + " --config \"" + ini + "\" 9787111111111 2070409228");
     ::DeleteFileW(MultiByteToWide(ini).c_str());
     // Each row's source and ISBN.
     std::vector<std::string> rows;

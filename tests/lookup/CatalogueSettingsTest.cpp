@@ -60,9 +60,9 @@ TEST(CatalogueSettings, EachBadSettingIsNamedOnceAndItsCatalogueLeftOut)
         const char* key;
         const char* value;
     } cases[] = {
-        {"protocol", "http"},      {"address", "host/DB"},    {"address", "host:port/DB"}, {"address", "host:210/"},
-        {"address", "host:0/DB"},  {"format", "marcxml"},     {"charset", "koi8-r"},       {"index", "bath.isbn"},
-        {"timeout", "0"},          {"timeout", "ten"},        {"timeout", "99999"},
+        {"protocol", "http"},     {"address", "host/DB"}, {"address", "host:port/DB"}, {"address", "host:210/"},
+        {"address", "host:0/DB"}, {"format", "marcxml"},  {"charset", "koi8-r"},       {"index", "bath.isbn"},
+        {"timeout", "0"},         {"timeout", "ten"},     {"timeout", "99999"},
     };
     for (const Case& c : cases) {
         Section section = good;
@@ -80,10 +80,13 @@ TEST(CatalogueSettings, EachBadSettingIsNamedOnceAndItsCatalogueLeftOut)
 TEST(CatalogueSettings, SourcesComeInConfiguredOrder)
 {
     SourceConfig config = Read("First", {{"address", "a:1/A"}});
-    ReadCatalogueSection("Second", [](const std::string& key, std::string& value) {
-        value = key == "address" ? "b:2/B" : "";
-        return true;
-    }, config);
+    ReadCatalogueSection(
+        "Second",
+        [](const std::string& key, std::string& value) {
+            value = key == "address" ? "b:2/B" : "";
+            return true;
+        },
+        config);
     config.sruBase = "http://sru/db";
     config.z3950Address = "z:210/Z";
     std::vector<std::string> names;

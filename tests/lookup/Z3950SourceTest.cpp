@@ -48,16 +48,17 @@ TEST(Z3950Source, ZebraRecordsInEachCharacterSet)
         MarcFlavour format;
         MarcCharset charset;
         const char* isbn;
-        const char* title;         // the row's, UTF-8
-        const char* recordTitle;   // the kept record's first title subfield
+        const char* title;        // the row's, UTF-8
+        const char* recordTitle;  // the kept record's first title subfield
     } cases[] = {
         {"LoC by ISBN-10", ZebraZ3950("loc"), m21, MarcCharset::ByRecord, "0152038655", "Arithmetic", "Arithmetic /"},
-        {"LoC by ISBN-13", ZebraZ3950("loc"), m21, MarcCharset::ByRecord, "9780152038656", "Arithmetic", "Arithmetic /"},
+        {"LoC by ISBN-13", ZebraZ3950("loc"), m21, MarcCharset::ByRecord, "9780152038656", "Arithmetic",
+         "Arithmetic /"},
         {"utf-8", ZebraZ3950("accents"), m21, MarcCharset::ByRecord, "2070409228", "Les misérables",
          "Les misérables /"},
         // Zebra converts to MARC-8 and leaves leader/09 at "a".
-        {"marc-8 marked utf-8", ZebraZ3950("accents", true), m21, MarcCharset::ByRecord, "2070409228",
-         "Les misérables", "Les mise\xCC\x81rables /"},
+        {"marc-8 marked utf-8", ZebraZ3950("accents", true), m21, MarcCharset::ByRecord, "2070409228", "Les misérables",
+         "Les mise\xCC\x81rables /"},
         {"marc-8 configured", ZebraZ3950("accents", true), m21, MarcCharset::Marc8, "9782070409228", "Les misérables",
          "Les mise\xCC\x81rables /"},
         {"unimarc utf-8", ZebraZ3950("unimarc"), uni, MarcCharset::ByRecord, "9787111111111",

@@ -40,25 +40,43 @@ TEST(ReceivedRecord, EachCharsetMarkedOrConfiguredBecomesUtf8)
     } cases[] = {
         {"utf-8 by leader", m21, 'a', "", MarcCharset::ByRecord, "Les mis\xC3\xA9rables", "Les mis\xC3\xA9rables"},
         // MARC-8 sends the combining mark before its letter; the kept record has it after.
-        {"marc-8 by leader", m21, ' ', "", MarcCharset::ByRecord, "Les mis\xE2" "erables", "Les mise\xCC\x81rables"},
-        {"marc-8 marked utf-8", m21, 'a', "", MarcCharset::ByRecord, "Les mis\xE2" "erables", "Les mise\xCC\x81rables"},
+        {"marc-8 by leader", m21, ' ', "", MarcCharset::ByRecord,
+         "Les mis\xE2"
+         "erables",
+         "Les mise\xCC\x81rables"},
+        {"marc-8 marked utf-8", m21, 'a', "", MarcCharset::ByRecord,
+         "Les mis\xE2"
+         "erables",
+         "Les mise\xCC\x81rables"},
         {"latin-1 configured", m21, 'a', "", MarcCharset::Latin1, "Mis\xE9rables", "Mis\xC3\xA9rables"},
         {"configured wins over the mark", m21, ' ', "", MarcCharset::Utf8, "\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9"},
-        {"unimarc utf-8 by 100", uni, ' ', "50", MarcCharset::ByRecord, "\xE4\xB8\xAD\xE6\x96\x87", "\xE4\xB8\xAD\xE6\x96\x87"},
-        {"unimarc iso 5426 by 100", uni, ' ', "01", MarcCharset::ByRecord, "caf\xC2" "e", "cafe\xCC\x81"},
+        {"unimarc utf-8 by 100", uni, ' ', "50", MarcCharset::ByRecord, "\xE4\xB8\xAD\xE6\x96\x87",
+         "\xE4\xB8\xAD\xE6\x96\x87"},
+        {"unimarc iso 5426 by 100", uni, ' ', "01", MarcCharset::ByRecord,
+         "caf\xC2"
+         "e",
+         "cafe\xCC\x81"},
         {"gb2312", uni, ' ', "01", MarcCharset::Gb2312, "\xD6\xD0\xCE\xC4", "\xE4\xB8\xAD\xE6\x96\x87"},
         {"gbk beyond gb2312", uni, ' ', "50", MarcCharset::Gbk, "\x81\x40", "\xE4\xB8\x82"},
         {"gb18030 four bytes", uni, ' ', "", MarcCharset::Gb18030, "\x81\x30\x81\x30x", "\xC2\x80x"},
         // Never cut: the bad character alone is replaced.
-        {"gbk bad byte", uni, ' ', "", MarcCharset::Gbk, "\xD6\xD0\xFF" "A\xCE\xC4", "\xE4\xB8\xAD\xEF\xBF\xBD" "A\xE6\x96\x87"},
-        {"utf-8 configured, bad byte", m21, 'a', "", MarcCharset::Utf8, "ab\xFF" "cd", "ab\xEF\xBF\xBD" "cd"},
+        {"gbk bad byte", uni, ' ', "", MarcCharset::Gbk,
+         "\xD6\xD0\xFF"
+         "A\xCE\xC4",
+         "\xE4\xB8\xAD\xEF\xBF\xBD"
+         "A\xE6\x96\x87"},
+        {"utf-8 configured, bad byte", m21, 'a', "", MarcCharset::Utf8,
+         "ab\xFF"
+         "cd",
+         "ab\xEF\xBF\xBD"
+         "cd"},
         {"gb lead byte at the end", uni, ' ', "", MarcCharset::Gb2312, "AB\xD6", "AB\xEF\xBF\xBD"},
     };
     IconvCodePages codePages;
     for (const Case& c : cases) {
         MarcRecord kept;
-        ASSERT_TRUE(DecodeReceivedRecord(Sent(c.flavour, c.leader9, c.coding, c.sent), c.flavour, c.charset,
-                                         codePages, kept))
+        ASSERT_TRUE(
+            DecodeReceivedRecord(Sent(c.flavour, c.leader9, c.coding, c.sent), c.flavour, c.charset, codePages, kept))
             << c.name;
         EXPECT_EQ(c.kept, TitleOf(kept)) << c.name;
         if (c.flavour == m21) {
