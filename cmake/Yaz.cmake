@@ -9,8 +9,9 @@ if(WIN32)
     message(FATAL_ERROR "No YAZ in ${QUILL_YAZ_DIR}: run scripts/build-yaz.sh BUILD_DIR ${QUILL_TRIPLET}")
   endif()
   target_include_directories(quill_yaz SYSTEM INTERFACE ${QUILL_YAZ_DIR}/include)
-  # Static: no dllimport in the headers.
-  target_compile_definitions(quill_yaz INTERFACE YAZ_EXPORT= YAZ_IMPORT=)
+  # Static: no dllimport in the headers. WIN32 as YAZ was built with it (GNU C
+  # defines it, strict C++ does not): on i686 it makes ZOOM's calls stdcall.
+  target_compile_definitions(quill_yaz INTERFACE YAZ_EXPORT= YAZ_IMPORT= WIN32)
   target_link_libraries(quill_yaz INTERFACE ${QUILL_YAZ_DIR}/lib/libyaz.a ws2_32)
 else()
   find_package(PkgConfig REQUIRED)
