@@ -57,11 +57,14 @@ harness() {
 }
 
 { [ -z "$only" ] || [ "$only" = page_scan ]; } && page_seeds "$out/page_scan.seeds"
-harness page_scan    "tests/fuzz/PageScanFuzz.cpp src/lookup/Extraction.cpp src/lookup/CommunitySource.cpp src/lookup/LibrarySource.cpp src/lookup/PageUrls.cpp src/lookup/PageResult.cpp src/lookup/SourceOutcome.cpp" "$out/page_scan.seeds"
+harness page_scan    "tests/fuzz/PageScanFuzz.cpp src/lookup/Extraction.cpp src/lookup/CommunitySource.cpp src/lookup/LibrarySource.cpp src/lookup/PageUrls.cpp src/lookup/PageResult.cpp src/lookup/PageText.cpp src/lookup/SourceOutcome.cpp src/marc/MarcText.cpp" "$out/page_scan.seeds"
+harness page_text    "tests/fuzz/PageTextFuzz.cpp src/lookup/PageText.cpp src/marc/MarcText.cpp" "$root/tests/fuzz/corpus/page_text"
 harness headings     "tests/fuzz/HeadingsFuzz.cpp src/listctrl/HeadingSpec.cpp" "$root/tests/fuzz/corpus/headings"
 harness column_state "tests/fuzz/ColumnStateFuzz.cpp src/listctrl/ColumnState.cpp src/framework/Archive.cpp src/framework/MemFile.cpp src/framework/ProfileBinary.cpp" "$root/tests/fuzz/corpus/column_state"
 harness menu_template "tests/fuzz/MenuTemplateFuzz.cpp src/menu/MenuTemplate.cpp" "$root/tests/fuzz/corpus/menu_template"
 harness marc_columns "tests/fuzz/MarcColumnsFuzz.cpp src/marc/MarcColumns.cpp src/marc/MarcRecord.cpp src/marc/MarcText.cpp src/marc/Iso2709.cpp src/marc/MarcXml.cpp" "$root/tests/fuzz/corpus/marc_columns"
-harness marc_roundtrip "tests/fuzz/MarcRoundTripFuzz.cpp src/marc/BookMarcRecord.cpp src/marc/MarcColumns.cpp src/marc/MarcRecord.cpp src/marc/MarcText.cpp src/marc/Iso2709.cpp src/marc/IsbnCleaning.cpp" "$root/tests/fuzz/corpus/marc_roundtrip"
+python3 "$root/scripts/isbn-ranges.py" /usr/share/perl5/Business/ISBN/Data.pm "$out/IsbnRanges.inc" || status=1
+flags="$flags -I$out"
+harness marc_roundtrip "tests/fuzz/MarcRoundTripFuzz.cpp src/marc/BookMarcRecord.cpp src/marc/MarcColumns.cpp src/marc/MarcRecord.cpp src/marc/MarcText.cpp src/marc/Iso2709.cpp src/marc/IsbnCleaning.cpp src/marc/IsbnHyphens.cpp src/marc/PersonalNames.cpp" "$root/tests/fuzz/corpus/marc_roundtrip"
 harness received_record "tests/fuzz/ReceivedRecordFuzz.cpp src/marc/ReceivedRecord.cpp src/marc/IconvCodePages.cpp src/marc/MarcColumns.cpp src/marc/MarcRecord.cpp src/marc/MarcText.cpp src/marc/Iso2709.cpp" "$root/tests/fuzz/corpus/received_record" "$(pkg-config --cflags --libs yaz)"
 exit $status

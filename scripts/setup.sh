@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   xvfb imagemagick fonts-wqy-microhei x11-utils xdotool
   yaz libyaz-dev libmarc-lint-perl idzebra-2.0 idzebra-2.0-examples curl
+  libbusiness-isbn-data-perl
 )
 # YAZ for the Windows programs is built from Debian's own source package:
 # its deb-src entry, for the suite and component of the system's deb entry.

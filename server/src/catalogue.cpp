@@ -1,6 +1,5 @@
 #include "catalogue.h"
 
-#include "gbk_check.h"
 
 #include <cctype>
 #include <fstream>
@@ -57,7 +56,6 @@ public:
         // value they would silently cut it short.
         if (value.find_first_of("<>\"") != std::string::npos)
             fail(line, "value of '" + key + "' must not contain <, > or \"");
-        if (!GbkCheck::representable(value)) fail(line, "value of '" + key + "' has characters outside GBK");
     }
 
     bool flag(int line, const std::string &key, const std::string &value) const {

@@ -162,10 +162,16 @@ LRESULT BookLookupDialog::OnPublish(WPARAM, LPARAM publication)
     if (published.search != searchNumber)
         return 0;
     const SourceOutcome& outcome = published.outcome;
-    if (outcome.source == SourceKind::Community)
+    if (outcome.source == SourceKind::Community) {
         shownIntro = outcome.values[kIntro];
-    if (outcome.Found())
-        resultsList.AddRow(RowTexts(published.isbn, outcome));
+        shownIntroText = outcome.text[kIntro];
+    }
+    if (outcome.Found()) {
+        std::vector<std::string> shown =
+            RowUtf8Texts(WideToMultiByte(MultiByteToWide(published.isbn), CP_UTF8), outcome);
+        shown.push_back(WideToMultiByte(MultiByteToWide(SourceCaption(outcome)), CP_UTF8));
+        resultsList.AddRow(RowTexts(published.isbn, outcome), shown);
+    }
     return 0;
 }
 
@@ -212,6 +218,8 @@ void BookLookupDialog::ShowSelection(NMHDR*, LRESULT* result)
     cover->Show(CoverUrlOfRows());
     introText = shownIntro;
     UpdateData(FALSE);
+    // The box shows every character of the page, beyond what code page 936 holds.
+    ::SetWindowTextW(introBox.GetSafeHwnd(), MultiByteToWide(shownIntroText, CP_UTF8).c_str());
     *result = 0;
 }
 
@@ -250,6 +258,6 @@ void BookLookupDialog::CopySelection()
         AfxMessageBox(Cp936FromUtf8(kNoSelection));
         return;
     }
-    if (PutTextOnClipboard(GetSafeHwnd(), RowClipboardText(resultsList, row)))
+    if (PutTextOnClipboard(GetSafeHwnd(), RowClipboardText(resultsList, row), RowClipboardUnicode(resultsList, row)))
         MessageBox(Cp936FromUtf8("已将数据存入剪贴板"), std::string(), MB_OK);
 }

@@ -43,6 +43,7 @@ private:
     std::string introText;
     // The community introduction of the current search; the window's thread only.
     std::string shownIntro;
+    std::string shownIntroText;  // its UTF-8 form, which the box shows
     // Numbers the searches, so that a worker of an earlier one publishes nothing.
     unsigned searchNumber = 0;
     HICON icon;

@@ -4,6 +4,7 @@
 #include "lookup/BookRecord.h"
 #include "lookup/ResultColumns.h"
 #include "marc/Iso2709.h"
+#include "marc/MarcPrice.h"
 #include "marc/MarcXml.h"
 
 namespace {
@@ -38,9 +39,28 @@ std::string JsonLine(const std::string& isbn, const SourceOutcome& source, bool 
     return line + "}\n";
 }
 
+// Text that is no ISBN, where a reader of standard output alone must see
+// every input; TSV and the MARC formats have no place for it.
+std::string InvalidOutput(const std::string& text, OutputFormat format, bool withIntro)
+{
+    if (format == OutputFormat::Jsonl)
+        return "{\"isbn\":" + JsonString(text) + ",\"status\":\"invalid\"}\n";
+    if (format != OutputFormat::Csv)
+        return std::string();
+    return "invalid," + CsvField(text) + std::string(withIntro ? kSlotCount : kIntro, ',') + "\r\n";
+}
+
 bool IsMarc(OutputFormat format)
 {
     return format == OutputFormat::Marc21 || format == OutputFormat::Unimarc || format == OutputFormat::MarcXml;
+}
+
+// A web source's values for a record: their UTF-8 forms, the price with its currency.
+ResultFields MarcRow(const SourceOutcome& source)
+{
+    ResultFields row = source.text;
+    row[kPrice] = PriceWithCurrency(source.priceText);
+    return row;
 }
 
 // The book's record: as the base, the record of the first catalogue in
@@ -57,7 +77,7 @@ std::string MarcOutput(const LookupOutcome& outcome, OutputFormat format, const 
             if (!received || (received->recordFlavour != wanted && source.recordFlavour == wanted))
                 received = &source;
         } else if (source.Found()) {
-            rows.push_back(source.values);
+            rows.push_back(MarcRow(source));
         }
     }
     if (!received && rows.empty())
@@ -91,6 +111,8 @@ std::string FormatFooter(OutputFormat format)
 
 std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro, const MarcTimestamp& made)
 {
+    if (outcome.invalid)
+        return InvalidOutput(outcome.isbn, format, withIntro);
     if (IsMarc(format))
         return MarcOutput(outcome, format, made);
     std::string out;

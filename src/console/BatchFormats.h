@@ -16,7 +16,8 @@ std::string FormatFooter(OutputFormat format);
 
 // Standard output for one ISBN: its rows as TSV lines or CSV records, one
 // JSON object per source, or, in the MARC formats, one record of the book,
-// made at made, when some source found it. All but TSV expect UTF-8 texts.
+// made at made, when some source found it. An invalid ISBN is a JSON object
+// with status "invalid", or a CSV row "invalid". All but TSV expect UTF-8 texts.
 std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, bool withIntro, const MarcTimestamp& made);
 
 // Standard error for one ISBN: "invalid: TEXT", "not found: ISBN", or one

@@ -13,18 +13,18 @@ struct ConsoleOptions {
     bool utf8 = false;
     bool intro = false;
     bool clean = false;
+    bool help = false;  // -h or --help: the usage and nothing else
     int jobs = 4;
+    int pageDeadlineSeconds = 60;
     OutputFormat format = OutputFormat::Tsv;
     ProgressMode progress = ProgressMode::WhenConsole;
     std::vector<std::string> isbns;  // empty: read them from standard input
     std::string configFile;          // --config: read before the other options apply
 };
 
-// False on bad usage (an unknown option, an option without its value, or a
-// value out of range).
-bool ParseConsoleArgs(const std::vector<std::string>& args, ConsoleOptions& options);
-
-// One ISBN per line; blank lines are skipped and a trailing CR removed.
-std::vector<std::string> SplitIsbnLines(const std::string& input);
+// Empty when args are good usage; else the first line of the complaint,
+// naming the option and what is wrong with it ("--jobs: 65 is not between 1
+// and 64"). Arguments that begin with "-" are options until "--".
+std::string ParseConsoleArgs(const std::vector<std::string>& args, ConsoleOptions& options);
 
 extern const char kConsoleUsage[];

@@ -11,19 +11,20 @@
 #include "console/ConsoleOptions.h"
 #include "console/ConsoleOutput.h"
 #include "console/ConsoleSearch.h"
+#include "console/IsbnLineReader.h"
 #include "console/ProgressLine.h"
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"
 #include "framework/Trace.h"
 #include "lookup/Completion.h"
 #include "lookup/IniSourceSettings.h"
+#include "lookup/PageFetcher.h"
 #include "marc/IsbnCleaning.h"
 
 namespace {
 
-// Longer lines are cut here: no ISBN is anywhere near it, and a file
-// without line breaks must not fill memory.
-const std::size_t kMaxLineBytes = 1024;
+// Exit status when standard output could not be written.
+const int kOutputLost = 4;
 
 std::string ToUtf8(const std::string& text)
 {
@@ -35,37 +36,46 @@ void Write(FILE* stream, const std::string& text)
     std::fwrite(text.data(), 1, text.size(), stream);
 }
 
+// The system's words for error, on one line.
+std::string ErrorText(DWORD error)
+{
+    wchar_t* text = nullptr;
+    DWORD length =
+        ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring words(text ? text : L"", length);
+    ::LocalFree(text);
+    words.erase(words.find_last_not_of(L"\r\n .") + 1);
+    return words.empty() ? "error " + std::to_string(error) : WideToMultiByte(words);
+}
+
+// Rows that cannot be written (a full disk, a reader gone) are lost, and so
+// is every lookup still to come: the run ends here, at once, however many
+// lookups are in flight.
+void WriteOutput(const std::string& text)
+{
+    if ((text.empty() || std::fwrite(text.data(), 1, text.size(), stdout) == text.size()) && std::fflush(stdout) == 0)
+        return;
+    Write(stderr, "output could not be written: " + ErrorText(::GetLastError()) + "\n");
+    std::fflush(stderr);
+    ::ExitProcess(kOutputLost);
+}
+
+// The values become their UTF-8 forms, which keep what code page 936 cannot hold.
 LookupOutcome OutcomeInUtf8(LookupOutcome outcome)
 {
     outcome.isbn = ToUtf8(outcome.isbn);
     for (SourceOutcome& source : outcome.sources) {
         source.name = ToUtf8(source.name);
         source.failure = ToUtf8(source.failure);
-        for (std::string& value : source.values)
-            value = ToUtf8(value);
+        source.values = source.text;
     }
     return outcome;
 }
 
-// The next non-blank line of standard input, without its line break.
-bool ReadIsbnLine(std::string& line, bool utf8)
+IsbnLineReader StandardInputLines()
 {
-    for (;;) {
-        line.clear();
-        int c;
-        while ((c = std::getc(stdin)) != EOF && c != '\n')
-            if (line.size() < kMaxLineBytes)
-                line += static_cast<char>(c);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (!line.empty()) {
-            if (utf8)
-                line = Cp936FromUtf8(line);
-            return true;
-        }
-        if (c == EOF)
-            return false;
-    }
+    return IsbnLineReader([] { return std::getc(stdin); });
 }
 
 // Non-blank lines of standard input when it is a file, read once and
@@ -77,7 +87,7 @@ std::size_t CountInputLines()
         return 0;
     std::size_t count = 0;
     std::string line;
-    while (ReadIsbnLine(line, false))
+    for (IsbnLineReader lines = StandardInputLines(); lines.Next(line);)
         ++count;
     std::clearerr(stdin);
     return std::fseek(stdin, 0, SEEK_SET) == 0 ? count : 0;
@@ -106,8 +116,7 @@ public:
     {
         std::string report = FormatReport(outcome);
         std::lock_guard<std::mutex> hold(lock);
-        Write(stdout, FormatOutcome(outcome, options.format, options.intro, Now()));
-        std::fflush(stdout);
+        WriteOutput(FormatOutcome(outcome, options.format, options.intro, Now()));
         if (!report.empty()) {
             ClearProgress();
             Write(stderr, report);
@@ -180,6 +189,21 @@ bool ReadConfigFile(const std::vector<std::string>& args, ConsoleOptions& option
     return true;
 }
 
+// What searching text gives: invalid without a search when it is far too
+// long for an ISBN, or fails the check that --clean asks for.
+LookupOutcome LookUpText(const std::string& text, const ConsoleOptions& options, const ConsoleSearch& search)
+{
+    LookupOutcome outcome;
+    std::string isbn = text;
+    outcome.isbn = CutOverlongIsbn(text);
+    outcome.invalid = !outcome.isbn.empty();
+    if (!outcome.invalid && options.clean && !CleanIsbn(text, &isbn)) {
+        outcome.isbn = text;
+        outcome.invalid = true;
+    }
+    return outcome.invalid ? outcome : search.Run(isbn);
+}
+
 int ExitStatus(const BatchCounts& counts)
 {
     return counts.failed ? 3 : counts.notFound ? 1 : 0;
@@ -192,14 +216,7 @@ int LookUpAll(const ConsoleOptions& options)
     ConsoleSearch search(options.config);
     // Converted here, on the worker threads, not where results are emitted in order.
     BatchRunner::LookUp lookUp = [&](const std::string& text) {
-        LookupOutcome outcome;
-        std::string isbn = text;
-        if (options.clean && !CleanIsbn(text, &isbn)) {
-            outcome.isbn = text;
-            outcome.invalid = true;
-        } else {
-            outcome = search.Run(isbn);
-        }
+        LookupOutcome outcome = LookUpText(text, options, search);
         return options.utf8 ? OutcomeInUtf8(outcome) : outcome;
     };
     bool console = StderrIsConsole();
@@ -215,15 +232,21 @@ int LookUpAll(const ConsoleOptions& options)
 
     std::size_t total = options.isbns.empty() ? (showProgress ? CountInputLines() : 0) : options.isbns.size();
     std::size_t nextArg = 0;
+    IsbnLineReader lines = StandardInputLines();
     BatchRunner::NextIsbn next = [&](std::string& isbn) {
-        if (options.isbns.empty())
-            return ReadIsbnLine(isbn, options.utf8);
+        if (options.isbns.empty()) {
+            if (!lines.Next(isbn))
+                return false;
+            if (options.utf8)
+                isbn = Cp936FromUtf8(isbn);
+            return true;
+        }
         if (nextArg == options.isbns.size())
             return false;
         isbn = options.isbns[nextArg++];
         return true;
     };
-    Write(stdout, FormatHeader(options.format, options.intro));
+    WriteOutput(FormatHeader(options.format, options.intro));
     auto start = std::chrono::steady_clock::now();
     auto progressLine = [&] {
         double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -235,7 +258,7 @@ int LookUpAll(const ConsoleOptions& options)
             ticker = std::make_unique<Ticker>([&] { writer.Progress(progressLine(), false); });
         runner.Run(next);
     }
-    Write(stdout, FormatFooter(options.format));
+    WriteOutput(FormatFooter(options.format));
     if (showProgress)
         writer.Progress(progressLine(), true);
     return ExitStatus(runner.Counts());
@@ -253,10 +276,16 @@ int wmain(int argc, wchar_t** argv)
     for (int i = 1; i < argc; ++i)
         args.push_back(WideToMultiByte(argv[i]));
     ConsoleOptions options;
-    if (!ParseConsoleArgs(args, options)) {
-        Write(stderr, kConsoleUsage);
+    std::string wrong = ParseConsoleArgs(args, options);
+    if (!wrong.empty()) {
+        Write(stderr, wrong + "\n" + kConsoleUsage);
         return 2;
     }
+    if (options.help) {
+        WriteOutput(kConsoleUsage);
+        return 0;
+    }
+    SetPageDeadlineMs(static_cast<unsigned>(options.pageDeadlineSeconds) * 1000);
     if (!options.configFile.empty() && !ReadConfigFile(args, options))
         return 2;
     return LookUpAll(options);

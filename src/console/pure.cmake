@@ -3,6 +3,7 @@
 add_library(quill_console_pure STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ConsoleOptions.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ConsoleOutput.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/IsbnLineReader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BatchFormats.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BatchRunner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LookupOutcome.cpp

@@ -18,11 +18,17 @@ BOOL CHttpFile::QueryInfoStatusCode(DWORD& status) const
 
 BOOL CHttpFile::QueryInfo(DWORD infoLevel, std::string& value) const
 {
-    wchar_t text[256];
-    DWORD size = sizeof(text);
-    if (!::HttpQueryInfoW(request.GetSafeHandle(), infoLevel, text, &size, nullptr))
+    std::wstring text(256, L'\0');
+    DWORD size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    BOOL got = ::HttpQueryInfoW(request.GetSafeHandle(), infoLevel, &text[0], &size, nullptr);
+    // All the raw headers, say, need more room: size now says how much.
+    if (!got && ::GetLastError() == ERROR_INSUFFICIENT_BUFFER) {
+        text.assign(size / sizeof(wchar_t) + 1, L'\0');
+        got = ::HttpQueryInfoW(request.GetSafeHandle(), infoLevel, &text[0], &size, nullptr);
+    }
+    if (!got)
         return FALSE;
-    value = WideToMultiByte(std::wstring(text, size / sizeof(wchar_t)));
+    value = WideToMultiByte(text.substr(0, size / sizeof(wchar_t)));
     return TRUE;
 }
 

@@ -10,7 +10,7 @@ public:
     explicit CHttpFile(InternetHandle request);
 
     BOOL QueryInfoStatusCode(DWORD& status) const;
-    // A response header as text, such as HTTP_QUERY_RETRY_AFTER. FALSE when absent.
+    // A response header as text, such as HTTP_QUERY_RETRY_AFTER, of any length. FALSE when absent.
     BOOL QueryInfo(DWORD infoLevel, std::string& value) const;
     // Up to count bytes; 0 at the end of the data or on a failed read.
     UINT Read(void* buffer, UINT count);

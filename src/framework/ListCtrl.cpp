@@ -33,7 +33,12 @@ int CListCtrl::InsertItem(const LVITEMW* item)
 
 int CListCtrl::InsertItem(int index, const std::string& text)
 {
-    std::wstring wide = MultiByteToWide(text);
+    return InsertItem(index, MultiByteToWide(text));
+}
+
+int CListCtrl::InsertItem(int index, const std::wstring& text)
+{
+    std::wstring wide = text;
     LVITEMW item{};
     item.mask = LVIF_TEXT;
     item.iItem = index;
@@ -48,7 +53,12 @@ BOOL CListCtrl::SetItem(const LVITEMW* item)
 
 BOOL CListCtrl::SetItemText(int index, int subItem, const std::string& text)
 {
-    std::wstring wide = MultiByteToWide(text);
+    return SetItemText(index, subItem, MultiByteToWide(text));
+}
+
+BOOL CListCtrl::SetItemText(int index, int subItem, const std::wstring& text)
+{
+    std::wstring wide = text;
     LVITEMW item{};
     item.iSubItem = subItem;
     item.pszText = wide.data();

@@ -14,8 +14,10 @@ public:
     int GetColumnWidth(int column) const;
     int InsertItem(const LVITEMW* item);
     int InsertItem(int index, const std::string& text);
+    int InsertItem(int index, const std::wstring& text);
     BOOL SetItem(const LVITEMW* item);
     BOOL SetItemText(int index, int subItem, const std::string& text);
+    BOOL SetItemText(int index, int subItem, const std::wstring& text);
     std::string GetItemText(int index, int subItem) const;
     DWORD_PTR GetItemData(int index) const;
     BOOL SetItemData(int index, DWORD_PTR data);

@@ -8,7 +8,8 @@ namespace {
 std::atomic<int> liveCount{0};
 }
 
-RowData::RowData(std::vector<std::string> columnTexts) : columnTexts(std::move(columnTexts))
+RowData::RowData(std::vector<std::string> columnTexts, std::vector<std::string> shownTexts)
+    : columnTexts(std::move(columnTexts)), shownTexts(std::move(shownTexts))
 {
     ++liveCount;
 }

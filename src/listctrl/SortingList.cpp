@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "framework/Archive.h"
+#include "framework/CodePage.h"
 #include "framework/MemFile.h"
 #include "framework/WinApp.h"
 #include "listctrl/HeadingSpec.h"
@@ -18,6 +19,14 @@ namespace {
 const std::vector<std::string>* RowTexts(LPARAM row)
 {
     return row ? &reinterpret_cast<const RowData*>(row)->columnTexts : nullptr;
+}
+
+std::wstring ShownText(const RowData& data, int column)
+{
+    const auto c = static_cast<size_t>(column);
+    if (c < data.shownTexts.size())
+        return MultiByteToWide(data.shownTexts[c], CP_UTF8);
+    return c < data.columnTexts.size() ? MultiByteToWide(data.columnTexts[c]) : std::wstring();
 }
 
 }  // namespace
@@ -37,16 +46,21 @@ BOOL SortingList::CreateColumns(const std::string& headings)
     return TRUE;
 }
 
-int SortingList::AddRow(const std::vector<std::string>& texts)
+int SortingList::AddRow(const std::vector<std::string>& texts, const std::vector<std::string>& shown)
 {
     std::vector<std::string> copies(texts.begin(), texts.begin() + std::min<size_t>(texts.size(), columnCount));
     copies.resize(static_cast<size_t>(columnCount));
-    int row = InsertItem(GetItemCount(), copies.empty() ? std::string() : copies[0]);
+    std::vector<std::string> shownCopies;
+    if (!shown.empty()) {
+        shownCopies.assign(shown.begin(), shown.begin() + std::min<size_t>(shown.size(), columnCount));
+        shownCopies.resize(static_cast<size_t>(columnCount));
+    }
+    auto data = std::make_unique<RowData>(std::move(copies), std::move(shownCopies));
+    int row = InsertItem(GetItemCount(), ShownText(*data, 0));
     if (row == -1)
         return -1;
     for (int column = 1; column < columnCount; ++column)
-        SetItemText(row, column, copies[static_cast<size_t>(column)]);
-    auto data = std::make_unique<RowData>(std::move(copies));
+        SetItemText(row, column, ShownText(*data, column));
     // From here the list owns the row data; its deletion frees it.
     if (SetItemData(row, reinterpret_cast<DWORD_PTR>(data.get())))
         data.release();
@@ -98,6 +112,12 @@ std::string SortingList::GetColumnText(int row, int column) const
     if (!data || column < 0 || static_cast<size_t>(column) >= data->columnTexts.size())
         return std::string();
     return data->columnTexts[static_cast<size_t>(column)];
+}
+
+std::wstring SortingList::GetShownText(int row, int column) const
+{
+    const auto* data = reinterpret_cast<const RowData*>(GetItemData(row));
+    return data && column >= 0 ? ShownText(*data, column) : std::wstring();
 }
 
 void SortingList::PreSubclassWindow()

@@ -17,7 +17,9 @@ public:
     // Entries "title,width" separated by ";" (code page 936).
     BOOL CreateColumns(const std::string& headings);
     // Strings beyond columnCount are ignored; missing ones count as empty.
-    int AddRow(const std::vector<std::string>& texts);
+    // The row shows shown (UTF-8) when given, else texts; it sorts and
+    // copies by texts.
+    int AddRow(const std::vector<std::string>& texts, const std::vector<std::string>& shown = {});
     void FreeRowData(int row);
     void DeleteAllRows();
     void SortColumn(int column, BOOL ascending);
@@ -26,6 +28,8 @@ public:
     void LoadColumnState();
     // The row's stored copy of a column's text; empty for a freed row.
     std::string GetColumnText(int row, int column) const;
+    // What the row shows in the column, as UTF-16.
+    std::wstring GetShownText(int row, int column) const;
 
     SortingHeader sortHeader;
     int columnCount = 0;

@@ -34,11 +34,9 @@ std::wstring Composed(const std::wstring& text)
     return text;
 }
 
-// Composed in UTF-8 first, then converted as every page is: a character
-// outside code page 936 becomes one "?".
-std::string Cp936Composed(const std::string& utf8)
+std::string Utf8Composed(const std::string& utf8)
 {
-    return ConvertCodePage(WideToMultiByte(Composed(MultiByteToWide(utf8, CP_UTF8)), CP_UTF8), CP_UTF8, kPageCodePage);
+    return WideToMultiByte(Composed(MultiByteToWide(utf8, CP_UTF8)), CP_UTF8);
 }
 
 }
@@ -48,8 +46,13 @@ SourceOutcome CatalogueRecordOutcome(const MarcRecord& record, MarcFlavour flavo
     SourceOutcome outcome;
     outcome.source = SourceKind::Catalogue;
     const ResultFields columns = MarcColumnValues(record, flavour);
-    for (std::size_t slot = 0; slot < kSlotCount; ++slot)
-        outcome.values[slot] = TrimWhiteSpace(Cp936Composed(columns[slot]));
+    // Composed first, then converted as every page is: a character outside
+    // code page 936 becomes one "?".
+    for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
+        outcome.text[slot] = TrimWhiteSpace(Utf8Composed(columns[slot]));
+        outcome.values[slot] = TrimWhiteSpace(ConvertCodePage(outcome.text[slot], CP_UTF8, kPageCodePage));
+    }
+    outcome.priceText = outcome.text[kPrice];
     if (outcome.values[kTitle].empty())
         return FailedOutcome(SourceKind::Catalogue, kBadAnswer);
     outcome.status = SourceStatus::Found;

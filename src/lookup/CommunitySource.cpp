@@ -26,37 +26,41 @@ void SetLabels(BookRecord& record, const SourceConfig& config)
 }
 
 // The price ends in one double-byte currency character.
-std::string CutCurrency(const std::string& price)
+TextSpan CutCurrency(TextSpan price)
 {
-    return price.size() <= 2 ? std::string() : price.substr(0, price.size() - 2);
+    return price.end - price.begin <= 2 ? TextSpan() : TextSpan{price.begin, price.end - 2};
 }
 
 }
 
 void LookupCommunity(BookRecord& record, const std::string& isbn, const SourceConfig& config, const PageFetch& fetch)
 {
-    const std::string page = fetch(CommunityPageUrl(config, isbn));
+    const PageText fetched = fetch(CommunityPageUrl(config, isbn));
+    const std::string& page = fetched.Text();
     if (page.empty())
         return;
     SetLabels(record, config);
     auto& s = record.slots;
     s[kClassNumber].value.clear();
-    s[kTitle].value = ExtractAfterTags(page, s[kTitle].label, 1);
-    s[kAuthor].value = ExtractAfterTags(page, s[kAuthor].label, 3);
+    SetSlot(s[kTitle], fetched, FindAfterTags(page, s[kTitle].label, 1));
+    SetSlot(s[kAuthor], fetched, FindAfterTags(page, s[kAuthor].label, 3));
     if (s[kTitle].value.empty() && s[kAuthor].value.empty())
         return;
-    s[kPublisher].value = ExtractAfterTags(page, s[kPublisher].label, 2);
-    s[kPages].value = ExtractAfterTags(page, s[kPages].label, 2);
+    SetSlot(s[kPublisher], fetched, FindAfterTags(page, s[kPublisher].label, 2));
+    SetSlot(s[kPages], fetched, FindAfterTags(page, s[kPages].label, 2));
     s[kFormat].value.clear();
-    s[kPubDate].value = ExtractAfterTags(page, s[kPubDate].label, 2);
+    SetSlot(s[kPubDate], fetched, FindAfterTags(page, s[kPubDate].label, 2));
     s[kEdition].value.clear();
-    s[kPrice].value = ExtractAfterTags(page, s[kPrice].label, 2);
-    s[kCoverUrl].value = ExtractQuoted(page, s[kCoverUrl].label);
-    s[kIntro].value = ExtractIntro(page, s[kIntro].label);
-    s[kPrice].value = CutCurrency(s[kPrice].value);
+    const TextSpan price = FindAfterTags(page, s[kPrice].label, 2);
+    record.priceText = fetched.Utf8Of(price.begin, price.end);
+    SetSlot(s[kPrice], fetched, CutCurrency(price));
+    SetSlot(s[kCoverUrl], fetched, FindQuoted(page, s[kCoverUrl].label));
+    SetSlot(s[kIntro], fetched, FindIntro(page, s[kIntro].label));
+    s[kIntro].value = IntroLines(s[kIntro].value);
+    s[kIntro].text = IntroLines(s[kIntro].text);
     s[kCoverUrl].value = config.coverBase + s[kCoverUrl].value;
+    s[kCoverUrl].text = config.coverBase + s[kCoverUrl].text;
 }
-
 SourceOutcome AskCommunity(const std::string& isbn, const SourceConfig& config, const PageResultFetch& fetch)
 {
     std::string failure;

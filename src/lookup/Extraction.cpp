@@ -31,60 +31,100 @@ void ReplaceAll(std::string& text, const std::string& from, const std::string& t
 
 }
 
-std::string ValueAfterTags(const std::string& page, std::string::size_type p, int n)
+TextSpan SpanAfterTags(const std::string& page, std::string::size_type p, int n)
 {
     int steps = n < 1 ? 1 : n;
     for (int i = 0; i < steps; ++i) {
         p = page.find('>', p);
         if (p == std::string::npos)
-            return std::string();
+            return TextSpan();
         ++p;
     }
     std::string::size_type end = page.find('<', p);
     if (end == std::string::npos)
-        return std::string();
-    return page.substr(p, end - p);
+        return TextSpan();
+    return TextSpan{p, end};
+}
+
+TextSpan FindAfterTags(const std::string& page, const std::string& marker, int n)
+{
+    std::string::size_type start = page.find(marker);
+    if (start == std::string::npos)
+        return TextSpan();
+    return SpanAfterTags(page, start, n);
+}
+
+TextSpan FindQuoted(const std::string& page, const std::string& marker)
+{
+    std::string::size_type start = page.find(marker);
+    if (start == std::string::npos)
+        return TextSpan();
+    std::string::size_type p = start + marker.size();
+    std::string::size_type end = page.find('"', p);
+    if (end == std::string::npos)
+        return TextSpan();
+    return TextSpan{p, end};
+}
+
+TextSpan FindIntro(const std::string& page, const std::string& marker)
+{
+    std::string::size_type start = page.find(marker);
+    if (start == std::string::npos)
+        return TextSpan();
+    std::string::size_type s = start + marker.size();
+    std::string::size_type e = page.find("</div>", s);
+    if (e == std::string::npos || e - s <= kIntroTail)
+        return TextSpan();
+    return TextSpan{s, CharacterBoundary(page, s, e - kIntroTail)};
+}
+
+std::string IntroLines(std::string text)
+{
+    ReplaceAll(text, "<p>", "");
+    ReplaceAll(text, "</p>", "\r\n");
+    return text;
+}
+
+std::string ValueAfterTags(const std::string& page, std::string::size_type p, int n)
+{
+    const TextSpan span = SpanAfterTags(page, p, n);
+    return page.substr(span.begin, span.end - span.begin);
 }
 
 std::string ExtractAfterTags(const std::string& page, const std::string& marker, int n)
 {
-    std::string::size_type start = page.find(marker);
-    if (start == std::string::npos)
-        return std::string();
-    return ValueAfterTags(page, start, n);
+    const TextSpan span = FindAfterTags(page, marker, n);
+    return page.substr(span.begin, span.end - span.begin);
 }
 
 std::string ExtractQuoted(const std::string& page, const std::string& marker)
 {
-    std::string::size_type start = page.find(marker);
-    if (start == std::string::npos)
-        return std::string();
-    std::string::size_type p = start + marker.size();
-    std::string::size_type end = page.find('"', p);
-    if (end == std::string::npos)
-        return std::string();
-    return page.substr(p, end - p);
+    const TextSpan span = FindQuoted(page, marker);
+    return page.substr(span.begin, span.end - span.begin);
 }
 
 std::string ExtractIntro(const std::string& page, const std::string& marker)
 {
-    std::string::size_type start = page.find(marker);
-    if (start == std::string::npos)
-        return std::string();
-    std::string::size_type s = start + marker.size();
-    std::string::size_type e = page.find("</div>", s);
-    if (e == std::string::npos || e - s <= kIntroTail)
-        return std::string();
-    std::string value = page.substr(s, CharacterBoundary(page, s, e - kIntroTail) - s);
-    ReplaceAll(value, "<p>", "");
-    ReplaceAll(value, "</p>", "\r\n");
-    return value;
+    const TextSpan span = FindIntro(page, marker);
+    return IntroLines(page.substr(span.begin, span.end - span.begin));
+}
+
+void SetSlot(FieldSlot& slot, const PageText& page, TextSpan span)
+{
+    slot.value = page.Text().substr(span.begin, span.end - span.begin);
+    slot.text = page.Utf8Of(span.begin, span.end);
 }
 
 void ExportValues(const BookRecord& record, ResultFields& dest)
 {
     for (std::size_t i = 0; i < kSlotCount; ++i)
         dest[i] = TrimWhiteSpace(record.slots[i].value);
+}
+
+void ExportTexts(const BookRecord& record, ResultFields& dest)
+{
+    for (std::size_t i = 0; i < kSlotCount; ++i)
+        dest[i] = TrimWhiteSpace(record.slots[i].text);
 }
 
 std::string TrimWhiteSpace(const std::string& text)

@@ -36,45 +36,49 @@ std::string FirstHitId(const std::string& searchPage)
 }
 
 // The price starts with a three-byte currency code.
-std::string CutCurrencyCode(const std::string& price)
+TextSpan CutCurrencyCode(TextSpan price)
 {
-    return price.size() <= 3 ? std::string() : price.substr(3);
+    return price.end - price.begin <= 3 ? TextSpan() : TextSpan{price.begin + 3, price.end};
 }
 
-// False when the title label is present with an empty value: the scan stops.
-bool ScanDetail(BookRecord& record, const std::string& page)
+// The scan stops at a title label present with an empty value.
+void ScanDetail(BookRecord& record, const PageText& fetched)
 {
+    const std::string& page = fetched.Text();
     for (std::size_t i = 0; i < kLabelCount; ++i) {
         FieldSlot& slot = record.slots[i];
         std::string::size_type at = page.find(slot.label);
         // A label at the very start is no field: a field needs the markup before it.
         if (at == std::string::npos || at == 0)
             continue;
-        slot.value = ValueAfterTags(page, at, 3);
+        const TextSpan span = SpanAfterTags(page, at, 3);
+        if (i == kPrice) {
+            record.priceText = fetched.Utf8Of(span.begin, span.end);
+            SetSlot(slot, fetched, CutCurrencyCode(span));
+        } else {
+            SetSlot(slot, fetched, span);
+        }
         if (i == kTitle && slot.value.empty())
-            return false;
+            return;
     }
-    return true;
 }
 
 }
 
 void LookupLibrary(BookRecord& record, const std::string& isbn, const SourceConfig& config, const PageFetch& fetch)
 {
-    const std::string search = fetch(LibrarySearchUrl(config, isbn));
+    const PageText search = fetch(LibrarySearchUrl(config, isbn));
     if (search.empty())
         return;
-    const std::string id = FirstHitId(search);
+    const std::string id = FirstHitId(search.Text());
     if (id.empty())
         return;
-    const std::string detail = fetch(LibraryDetailUrl(config, id));
+    const PageText detail = fetch(LibraryDetailUrl(config, id));
     if (detail.empty())
         return;
     for (std::size_t i = 0; i < kLabelCount; ++i)
         record.slots[i].label = kLabels[i];
-    if (!ScanDetail(record, detail))
-        return;
-    record.slots[kPrice].value = CutCurrencyCode(record.slots[kPrice].value);
+    ScanDetail(record, detail);
 }
 
 SourceOutcome AskLibrary(const std::string& isbn, const SourceConfig& config, const PageResultFetch& fetch)

@@ -2,15 +2,18 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "framework/CodePage.h"
 #include "framework/InternetSession.h"
 #include "framework/Trace.h"
 #include "lookup/Completion.h"
 #include "lookup/Extraction.h"
+#include "lookup/HttpRedirect.h"
 #include "lookup/SpareThreads.h"
 
 namespace {
@@ -27,6 +30,9 @@ DWORD InitialStallLimit()
 }
 
 std::atomic<DWORD> stallLimitMs{InitialStallLimit()};
+// A server that trickles a byte now and then is never silent; this bounds
+// the whole page, redirects included.
+std::atomic<DWORD> pageDeadlineMs{60000};
 
 // One page being read on its own thread. WinINet's blocking reads ignore
 // receive time-outs under some hosts, so the caller waits here instead and
@@ -39,6 +45,8 @@ public:
     PageResult Wait();
 
 private:
+    std::unique_ptr<CHttpFile> Open(CInternetSession& session, const std::string& url, DWORD flags);
+    bool TakeAnswer(CHttpFile& file, std::string& url, int redirectsDone);
     void ReadBody(CHttpFile& file);
     bool AddLines(const std::string& lines);
     bool Received(std::size_t bytes);
@@ -57,27 +65,87 @@ PageStatus StatusOf(DWORD code)
     return code == 200 ? PageStatus::Page : code == 404 ? PageStatus::NotThere : PageStatus::HttpStatus;
 }
 
-void PageTransfer::Run(const std::string& url, DWORD flags)
+// A request that could not be made: unreachable unless a server took the
+// connection and then broke off or said something that is no HTTP.
+PageStatus StatusOfError(DWORD error)
+{
+    switch (error) {
+    case ERROR_INTERNET_TIMEOUT:
+        return PageStatus::TimedOut;
+    case ERROR_INTERNET_CONNECTION_ABORTED:
+    case ERROR_INTERNET_CONNECTION_RESET:
+    case ERROR_HTTP_INVALID_SERVER_RESPONSE:
+    case ERROR_HTTP_INVALID_HEADER:
+        return PageStatus::BadAnswer;
+    default:
+        return PageStatus::Unreachable;
+    }
+}
+
+// WinINet takes bytes without a status line for an HTTP/0.9 answer: a 200
+// without a single header, which no web server sends. A connection closed
+// before any answer shows as status 0.
+bool IsHttpAnswer(const CHttpFile& file, DWORD status)
+{
+    std::string raw;
+    if (status < 100 || status > 599 || !file.QueryInfo(HTTP_QUERY_RAW_HEADERS_CRLF, raw))
+        return false;
+    std::size_t statusLineEnd = raw.find("\r\n");
+    return statusLineEnd != std::string::npos && raw.compare(statusLineEnd, 4, "\r\n\r\n") != 0 &&
+           statusLineEnd + 2 < raw.size();
+}
+
+void PageTransfer::Run(const std::string& firstUrl, DWORD flags)
 {
     CInternetSession session("HttpClient", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
-    std::unique_ptr<CHttpFile> file;
-    try {
-        file = session.OpenURL(url, 1, flags, nullptr, 0);
-    } catch (const CInternetException& e) {
-        SetAnswer(e.m_dwError == ERROR_INTERNET_TIMEOUT ? PageStatus::TimedOut : PageStatus::Unreachable, 0, -1);
-        session.Close();
-        return;
+    std::string url = firstUrl;
+    for (int redirects = 0;; ++redirects) {
+        std::unique_ptr<CHttpFile> file = Open(session, url, flags | INTERNET_FLAG_NO_AUTO_REDIRECT);
+        bool follow = file && TakeAnswer(*file, url, redirects);
+        if (file)
+            file->Close();
+        if (!follow)
+            break;
     }
+    session.Close();
+}
+
+std::unique_ptr<CHttpFile> PageTransfer::Open(CInternetSession& session, const std::string& url, DWORD flags)
+{
+    try {
+        return session.OpenURL(url, 1, flags, nullptr, 0);
+    } catch (const CInternetException& e) {
+        SetAnswer(StatusOfError(e.m_dwError), 0, -1);
+        return nullptr;
+    }
+}
+
+// True when the answer is a redirect to follow, and url is now its target.
+bool PageTransfer::TakeAnswer(CHttpFile& file, std::string& url, int redirectsDone)
+{
     DWORD status = 0;
+    if (!file.QueryInfoStatusCode(status) || !IsHttpAnswer(file, status)) {
+        SetAnswer(PageStatus::BadAnswer, 0, -1);
+        return false;
+    }
+    if (IsRedirectStatus(status)) {
+        std::string location;
+        std::string target = redirectsDone < kMaxRedirects && file.QueryInfo(HTTP_QUERY_LOCATION, location)
+                                 ? RedirectTarget(url, location)
+                                 : std::string();
+        if (target.empty())
+            SetAnswer(PageStatus::BadAnswer, status, -1);
+        url = target;
+        // A redirect is a sign of life too; an abandoned page goes no further.
+        return !target.empty() && Received(1);
+    }
     std::string retryAfter;
-    file->QueryInfoStatusCode(status);
     if (IsBusyStatus(status))
-        file->QueryInfo(HTTP_QUERY_RETRY_AFTER, retryAfter);
+        file.QueryInfo(HTTP_QUERY_RETRY_AFTER, retryAfter);
     SetAnswer(StatusOf(status), status, ParseRetryAfter(retryAfter));
     if (status == 200)
-        ReadBody(*file);
-    file->Close();
-    session.Close();
+        ReadBody(file);
+    return false;
 }
 
 void PageTransfer::ReadBody(CHttpFile& file)
@@ -111,9 +179,15 @@ void PageTransfer::ReadBody(CHttpFile& file)
 
 bool PageTransfer::AddLines(const std::string& lines)
 {
-    std::string converted = body == PageBody::Cp936Lines ? ConvertPageLines(lines) : lines;
+    if (body == PageBody::AsSent) {
+        std::lock_guard<std::mutex> hold(mutex);
+        result.text += lines;
+        return !abandoned;
+    }
+    PageText converted;
+    AppendPageLines(lines, converted);
     std::lock_guard<std::mutex> hold(mutex);
-    result.text += converted;
+    result.page.Append(converted);
     return !abandoned;
 }
 
@@ -142,12 +216,15 @@ void PageTransfer::Finish()
 
 PageResult PageTransfer::Wait()
 {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(pageDeadlineMs.load());
     unsigned long long seen = ~0ull;
     bool done = false;
     for (;;) {
-        done = finished.WaitFor(stallLimitMs);
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+        done = finished.WaitFor(static_cast<DWORD>(std::max<long long>(0, std::min<long long>(stallLimitMs, left))));
         std::lock_guard<std::mutex> hold(mutex);
-        if (done || bytesSeen == seen)
+        if (done || bytesSeen == seen || Clock::now() >= deadline)
             break;
         seen = bytesSeen;
     }
@@ -156,7 +233,10 @@ PageResult PageTransfer::Wait()
     PageResult answer = result;
     if (abandoned)
         answer.status = PageStatus::TimedOut;
+    if (body == PageBody::Cp936Lines)
+        answer.text = answer.page.Text();
     TrimRight(answer.text);
+    answer.page.Truncate(answer.text.size());
     return answer;
 }
 
@@ -213,9 +293,33 @@ std::string ConvertPageLines(const std::string& lines)
     return out;
 }
 
+void AppendPageLines(const std::string& lines, PageText& page)
+{
+    const std::string converted = ConvertPageLines(lines);
+    std::vector<std::string> sources;
+    ForEachLine(lines, [&](std::size_t start, std::size_t length) { sources.push_back(lines.substr(start, length)); });
+    std::size_t line = 0;
+    // Every converted line ends in "\r\n"; its source is the UTF-8 line of the same number.
+    ForEachLine(converted, [&](std::size_t start, std::size_t length) {
+        const std::string cp936 = converted.substr(start, length + 2);
+        const bool matched =
+            (line < sources.size() && page.AppendMatching(cp936, sources[line] + "\r\n")) ||
+            page.AppendMatching(cp936,
+                                ConvertCodePage(converted.substr(start, length), kPageCodePage, CP_UTF8) + "\r\n");
+        if (!matched)
+            page.AppendUnmatched(cp936);
+        ++line;
+    });
+}
+
 void SetStallLimitMs(unsigned milliseconds)
 {
     stallLimitMs = milliseconds;
+}
+
+void SetPageDeadlineMs(unsigned milliseconds)
+{
+    pageDeadlineMs = milliseconds;
 }
 
 PageResult FetchPageResult(const std::string& url, FetchMode mode, PageBody body)

@@ -14,6 +14,8 @@ std::string FailureReason(const PageResult& result)
         return "unreachable";
     case PageStatus::TimedOut:
         return "timed out";
+    case PageStatus::BadAnswer:
+        return "bad answer";
     case PageStatus::HttpStatus:
         return "HTTP " + std::to_string(result.httpStatus);
     default:
@@ -56,9 +58,10 @@ PageFetch RecordingFetch(PageResultFetch fetch, std::string* failure)
         PageResult result = fetch(url, PageBody::Cp936Lines);
         std::string reason = FailureReason(result);
         if (reason.empty())
-            return result.text;
+            // A fetch that gave the 936 text alone has no UTF-8 form to hand on.
+            return result.page.Text() == result.text ? result.page : PageText(result.text);
         if (failure->empty())
             *failure = reason;
-        return std::string();
+        return PageText();
     };
 }

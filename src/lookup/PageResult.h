@@ -10,7 +10,8 @@ enum class PageStatus {
     NotThere,     // 404
     HttpStatus,   // any other status
     Unreachable,  // refused, no such host, malformed URL
-    TimedOut,     // nothing received for the stall limit
+    TimedOut,     // nothing received for the stall limit, or the page not done by its deadline
+    BadAnswer,    // not an HTTP answer, closed without one, or too many redirects
 };
 
 struct PageResult {
@@ -18,6 +19,7 @@ struct PageResult {
     unsigned long httpStatus = 0;
     int retryAfterSeconds = -1;  // the answer's Retry-After, -1 when it had none
     std::string text;            // what FetchPage hands on
+    PageText page;               // for code page 936 lines: text with its UTF-8 form
 };
 
 // What the body becomes: a web page's text, its UTF-8 lines converted to
@@ -27,7 +29,7 @@ enum class PageBody { Cp936Lines, AsSent };
 
 using PageResultFetch = std::function<PageResult(const std::string& url, PageBody body)>;
 
-// "unreachable", "timed out" or "HTTP <code>"; empty when the server answered
+// "unreachable", "timed out", "bad answer" or "HTTP <code>"; empty when the server answered
 // with a page or with "not there".
 std::string FailureReason(const PageResult& result);
 

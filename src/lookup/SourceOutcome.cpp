@@ -18,6 +18,8 @@ SourceOutcome OutcomeOf(SourceKind source, const BookRecord& record, const std::
     outcome.source = source;
     outcome.name = DefaultName(source);
     ExportValues(record, outcome.values);
+    ExportTexts(record, outcome.text);
+    outcome.priceText = TrimWhiteSpace(record.priceText);
     if (!failure.empty()) {
         outcome.status = SourceStatus::Failed;
         outcome.failure = failure;
@@ -56,5 +58,14 @@ std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& 
     texts.push_back(isbn);
     texts.insert(texts.end(), outcome.values.begin(), outcome.values.begin() + kResultColumnCount - 1);
     texts.push_back(SourceCaption(outcome));
+    return texts;
+}
+
+std::vector<std::string> RowUtf8Texts(const std::string& isbn, const SourceOutcome& outcome)
+{
+    std::vector<std::string> texts;
+    texts.reserve(kResultColumnCount);
+    texts.push_back(isbn);
+    texts.insert(texts.end(), outcome.text.begin(), outcome.text.begin() + kResultColumnCount - 1);
     return texts;
 }

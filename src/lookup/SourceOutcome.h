@@ -22,7 +22,9 @@ struct SourceOutcome {
     SourceStatus status = SourceStatus::NotFound;
     // When Failed: "unreachable", "timed out", "refused", "HTTP <code>", a catalogue's diagnostic, "bad answer".
     std::string failure;
-    ResultFields values;  // slots in slot order, each trimmed; code page 936
+    ResultFields values;    // slots in slot order, each trimmed; code page 936
+    ResultFields text;      // the values' UTF-8 forms
+    std::string priceText;  // UTF-8: the price as the source writes it, currency and all
     // The catalogue's own record (UTF-8) and its flavour, when the source is
     // a catalogue that found the book.
     std::shared_ptr<const MarcRecord> record;
@@ -46,3 +48,6 @@ std::string SourceCaption(const SourceOutcome& outcome);
 // A result row's texts: the ISBN, every slot that is a column, then the
 // source's caption.
 std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& outcome);
+// The same in UTF-8, from the values' UTF-8 forms, without the caption;
+// isbn in UTF-8 too.
+std::vector<std::string> RowUtf8Texts(const std::string& isbn, const SourceOutcome& outcome);

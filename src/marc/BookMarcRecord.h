@@ -10,6 +10,10 @@ struct MarcTimestamp {
     int year, month, day, hour, minute, second;
 };
 
+// The year of a publication date: the first run of four digits, or of six or eight (200805, 20080501)
+// that starts with one; "" when there is none. "2008年5月1日" gives 2008.
+std::string PublicationYear(const std::string& date);
+
 // One record per book for a library system to import, fitted for all three written forms (FitIso2709).
 // rows: the scraping sources' column values (UTF-8) in order of preference. received: the catalogue's own
 // record or null. A received record of the wanted flavour is the base, kept as received; the rows only add

@@ -68,6 +68,24 @@ std::string Marc21ClassNumber(const MarcRecord& record)
     return FirstValue(record, {"084", "050", "082"}, 'a');
 }
 
+std::string Lower(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+std::string CoverValue(const MarcRecord& record)
+{
+    for (const MarcField* field : record.FieldsTagged("856")) {
+        std::string value = SubfieldValue(*field, 'u');
+        if (!value.empty() && IsCoverLink(*field))
+            return value;
+    }
+    return std::string();
+}
+
 ResultFields Marc21Columns(const MarcRecord& record)
 {
     ResultFields values;
@@ -82,7 +100,7 @@ ResultFields Marc21Columns(const MarcRecord& record)
     values[kPubDate] = FirstValue(record, {"264", "260"}, 'c');
     values[kEdition] = FirstValue(record, {"250"}, 'a');
     values[kPrice] = FirstValue(record, {"020"}, 'c');
-    values[kCoverUrl] = FirstValue(record, {"856"}, 'u');
+    values[kCoverUrl] = CoverValue(record);
     values[kIntro] = FirstValue(record, {"520"}, 'a');
     return values;
 }
@@ -101,7 +119,7 @@ ResultFields UnimarcColumns(const MarcRecord& record)
     values[kPubDate] = FirstValue(record, {"210"}, 'd');
     values[kEdition] = FirstValue(record, {"205"}, 'a');
     values[kPrice] = FirstValue(record, {"010"}, 'd');
-    values[kCoverUrl] = FirstValue(record, {"856"}, 'u');
+    values[kCoverUrl] = CoverValue(record);
     values[kIntro] = FirstValue(record, {"330"}, 'a');
     return values;
 }
@@ -111,4 +129,25 @@ ResultFields UnimarcColumns(const MarcRecord& record)
 ResultFields MarcColumnValues(const MarcRecord& record, MarcFlavour flavour)
 {
     return flavour == MarcFlavour::Marc21 ? Marc21Columns(record) : UnimarcColumns(record);
+}
+
+bool IsCoverLink(const MarcField& field)
+{
+    for (char code : {'3', 'z'}) {
+        const MarcSubfield* note = field.Subfield(code);
+        const std::string text = note ? Lower(note->value) : std::string();
+        if (text.find("cover") != std::string::npos || text.find("image") != std::string::npos)
+            return true;
+    }
+    const MarcSubfield* address = field.Subfield('u');
+    if (!address)
+        return false;
+    std::string path = Lower(address->value.substr(0, address->value.find_first_of("?#")));
+    path = path.substr(0, path.find_last_not_of(' ') + 1);
+    for (const char* type : {".jpg", ".jpeg", ".png", ".gif", ".webp", ".bmp", ".tif", ".tiff"}) {
+        const std::string t(type);
+        if (path.size() > t.size() && path.compare(path.size() - t.size(), t.size(), t) == 0)
+            return true;
+    }
+    return false;
 }

@@ -7,8 +7,9 @@ bool IsContinuation(unsigned char c)
     return (c & 0xC0) == 0x80;
 }
 
-// The length of the well-formed sequence at text[i], or 0.
-std::size_t SequenceLength(const std::string& text, std::size_t i)
+}
+
+std::size_t Utf8SequenceLength(const std::string& text, std::size_t i)
 {
     const unsigned char c = static_cast<unsigned char>(text[i]);
     if (c < 0x80)
@@ -26,6 +27,8 @@ std::size_t SequenceLength(const std::string& text, std::size_t i)
         return 0;
     return length;
 }
+
+namespace {
 
 bool IsNonCharacter(const std::string& text, std::size_t i, std::size_t length)
 {
@@ -86,7 +89,7 @@ std::string CleanMarcText(const std::string& text)
     std::string clean;
     clean.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = SequenceLength(text, i);
+        const std::size_t length = Utf8SequenceLength(text, i);
         const unsigned char c = static_cast<unsigned char>(text[i]);
         if (length == 0) {
             ++i;

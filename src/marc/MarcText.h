@@ -4,6 +4,9 @@
 
 // Text rules shared by the MARC reader, writer and column mapping. All text is UTF-8.
 
+// The length of the well-formed UTF-8 sequence at text[i] (1 to 4), or 0 for a byte that starts none.
+std::size_t Utf8SequenceLength(const std::string& text, std::size_t i);
+
 // Drops bytes that are not well-formed UTF-8 and characters that no record or XML document may hold: C0
 // controls, DEL, U+FFFE and U+FFFF. Tab, line feed, vertical tab, form feed and carriage return become a
 // space (CR LF one space), so that words on separate lines stay apart.

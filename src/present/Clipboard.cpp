@@ -27,17 +27,17 @@ Clipboard::~Clipboard()
         ::CloseClipboard();
 }
 
-bool Clipboard::PutText(const std::string& cp936)
+bool Clipboard::PutText(const std::string& cp936, const std::wstring& unicode)
 {
-    return open && ::EmptyClipboard() && PlaceText(cp936, SetData);
+    return open && ::EmptyClipboard() && PlaceText(cp936, SetData, unicode);
 }
 
-bool PlaceText(const std::string& cp936, const ClipboardSetter& set)
+bool PlaceText(const std::string& cp936, const ClipboardSetter& set, const std::wstring& unicode)
 {
     if (!set(CF_TEXT, cp936.c_str(), cp936.size() + 1))
         return false;
     // Extras: the system derives both from CF_TEXT when they are missing.
-    std::wstring wide = MultiByteToWide(cp936);
+    const std::wstring wide = unicode.empty() ? MultiByteToWide(cp936) : unicode;
     set(CF_UNICODETEXT, wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
     // Says that CF_TEXT is Chinese (simplified), so a reader on another
     // system locale converts it with code page 936.
@@ -46,8 +46,8 @@ bool PlaceText(const std::string& cp936, const ClipboardSetter& set)
     return true;
 }
 
-bool PutTextOnClipboard(HWND owner, const std::string& cp936)
+bool PutTextOnClipboard(HWND owner, const std::string& cp936, const std::wstring& unicode)
 {
     Clipboard clipboard(owner);
-    return clipboard.PutText(cp936);
+    return clipboard.PutText(cp936, unicode);
 }

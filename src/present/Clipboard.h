@@ -16,7 +16,9 @@ public:
     // Replaces the contents with cp936 (code page 936) as CF_TEXT, the same
     // text as CF_UNICODETEXT, and its locale. True exactly when CF_TEXT was
     // placed; FALSE while another window holds the clipboard.
-    bool PutText(const std::string& cp936);
+    // unicode, when not empty, is the CF_UNICODETEXT instead: the same text
+    // with what code page 936 cannot hold.
+    bool PutText(const std::string& cp936, const std::wstring& unicode = std::wstring());
 
 private:
     bool open;
@@ -27,8 +29,8 @@ using ClipboardSetter = std::function<bool(UINT format, const void* data, std::s
 
 // The formats of PutText through set; the extras only after CF_TEXT. True
 // exactly when set took CF_TEXT, whatever becomes of the extras.
-bool PlaceText(const std::string& cp936, const ClipboardSetter& set);
+bool PlaceText(const std::string& cp936, const ClipboardSetter& set, const std::wstring& unicode = std::wstring());
 
 // Puts cp936 on the clipboard with owner as its owner; FALSE, quietly, when
 // the clipboard cannot be opened.
-bool PutTextOnClipboard(HWND owner, const std::string& cp936);
+bool PutTextOnClipboard(HWND owner, const std::string& cp936, const std::wstring& unicode = std::wstring());

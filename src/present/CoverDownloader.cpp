@@ -6,6 +6,7 @@
 
 #include "framework/InternetSession.h"
 #include "framework/Trace.h"
+#include "lookup/HttpRedirect.h"
 
 namespace {
 
@@ -56,26 +57,44 @@ namespace {
 
 // WinINet reads block without a usable time-out under some hosts; this runs
 // on its own thread and gives up once a later request replaces it.
-std::string DownloadBytes(const std::string& url, const CoverDelivery& delivery, unsigned sequence)
+std::string ReadCover(CHttpFile& file, const CoverDelivery& delivery, unsigned sequence)
 {
-    CInternetSession session("HttpClient", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
-    std::unique_ptr<CHttpFile> file;
-    try {
-        file = session.OpenURL(url, 1, INTERNET_FLAG_TRANSFER_ASCII, nullptr, 0);
-    } catch (const CInternetException&) {
-        return std::string();
-    }
-    DWORD status = 0;
-    if (!file->QueryInfoStatusCode(status) || status != 200)
-        return std::string();
     std::string bytes;
     char piece[4096];
-    while (UINT got = file->Read(piece, sizeof(piece))) {
+    while (UINT got = file.Read(piece, sizeof(piece))) {
         if (bytes.size() + got > kMaxCoverBytes || !delivery.Wanted(sequence))
             return std::string();
         bytes.append(piece, got);
     }
     return bytes;
+}
+
+// The cover's bytes; empty unless a 200 answer came, within kMaxRedirects
+// redirects followed by hand, while the download was still wanted.
+std::string DownloadBytes(const std::string& url, const CoverDelivery& delivery, unsigned sequence)
+{
+    CInternetSession session("HttpClient", 1, INTERNET_OPEN_TYPE_PRECONFIG, nullptr, nullptr, 0);
+    std::string at = url;
+    for (int redirects = 0; delivery.Wanted(sequence); ++redirects) {
+        std::unique_ptr<CHttpFile> file;
+        try {
+            file = session.OpenURL(at, 1, INTERNET_FLAG_TRANSFER_ASCII | INTERNET_FLAG_NO_AUTO_REDIRECT, nullptr, 0);
+        } catch (const CInternetException&) {
+            return std::string();
+        }
+        DWORD status = 0;
+        std::string location;
+        if (!file->QueryInfoStatusCode(status))
+            return std::string();
+        if (status == 200)
+            return ReadCover(*file, delivery, sequence);
+        if (!IsRedirectStatus(status) || redirects == kMaxRedirects || !file->QueryInfo(HTTP_QUERY_LOCATION, location))
+            return std::string();
+        at = RedirectTarget(at, location);
+        if (at.empty())
+            return std::string();
+    }
+    return std::string();
 }
 
 void RunDownload(std::shared_ptr<CoverDelivery> delivery, std::unique_ptr<CoverDownload> download)

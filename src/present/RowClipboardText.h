@@ -7,3 +7,5 @@ class SortingList;
 // 936), each followed by a tab, without a line break. The cover URL in
 // column 10 stays out.
 std::string RowClipboardText(const SortingList& list, int row);
+// The same columns as the row shows them, as UTF-16.
+std::wstring RowClipboardUnicode(const SortingList& list, int row);

@@ -1,3 +1,5 @@
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -6,6 +8,7 @@
 #include <cstdio>
 
 #include "ChildProcess.h"
+#include "MisbehavingHttpServer.h"
 #include "TestServer.h"
 #include "console/ConsoleOptions.h"
 #include "framework/CodePage.h"
@@ -20,6 +23,11 @@ std::string Urls(const std::string& base)
 ChildResult Lookup(const std::string& args, const std::string& input = std::string())
 {
     return RunChild(std::string("\"") + QUILL_LOOKUP_EXE + "\"" + Urls(TestServerBase()) + " " + args, input);
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 std::string Covers()
@@ -232,28 +240,96 @@ TEST(ConsoleLookup, CataloguesOfAnIniFileEachRowUnderItsName)
     EXPECT_EQ(std::string::npos, r.err.find("Broken", 20)) << r.err;
 }
 
-TEST(ConsoleLookup, BadUsageExitsWithTwo)
+TEST(ConsoleLookup, BadCommandLinesNameTheOptionAndExitWithTwo)
 {
-    ChildResult r = Lookup("--bogus 9787111111111");
-    EXPECT_EQ(2u, r.exitCode);
-    EXPECT_EQ(0u, r.err.find("usage: quillfind-lookup.exe"));
-    EXPECT_EQ("", r.out);
-    EXPECT_EQ(2u, RunChild(std::string("\"") + QUILL_LOOKUP_EXE + "\" 978 --library").exitCode);
-    EXPECT_EQ(2u, Lookup("--sru-format marc 978").exitCode);
-    for (const char* bad : {"--z3950 host/DB", "--z3950 host:210", "--z3950-charset koi8", "--z3950-format xml",
-                            "--config Z:\\no\\such.ini"})
-        EXPECT_EQ(2u, Lookup(std::string(bad) + " 978").exitCode) << bad;
+    const struct {
+        std::string args;
+        std::string complaint;
+    } cases[] = {
+        {"--jobs 65 978", "--jobs: 65 is not between 1 and 64"},
+        {"--format bad 978", "--format: bad is not one of tsv, csv, jsonl, marc21, unimarc, marcxml"},
+        {"--sru-format marc 978", "--sru-format: marc is not marc21 or unimarc"},
+        {"--page-deadline 0 978", "--page-deadline: 0 is not between 1 and 60"},
+        {"--bogus 978", "--bogus: no such option"},
+        {"-978", "-978: no such option"},
+        {"978 --library", "--library: the value is missing"},
+        {"--community notaurl 978", "--community: notaurl is not an http or https address"},
+        {"--sru ftp://x/db 978", "--sru: ftp://x/db is not an http or https address"},
+        {"978 \"\"", "an ISBN argument is empty"},
+        {"--z3950 host/DB 978", "--z3950: host/DB is not HOST:PORT/DATABASE"},
+        {"--z3950 host:210 978", "--z3950: host:210 is not HOST:PORT/DATABASE"},
+        {"--z3950-format xml 978", "--z3950-format: xml is not marc21 or unimarc"},
+        {"--z3950-charset koi8 978", "--z3950-charset: koi8 is not a character set it knows"},
+    };
+    for (const auto& c : cases) {
+        ChildResult r = Lookup(c.args);
+        EXPECT_EQ(2u, r.exitCode) << c.args;
+        EXPECT_EQ(c.complaint + "\nusage: quillfind-lookup.exe", r.err.substr(0, c.complaint.size() + 28)) << c.args;
+        EXPECT_EQ("", r.out) << c.args;
+    }
+    for (const char* help : {"-h", "--help"}) {
+        ChildResult r = Lookup(std::string(help) + " 978");
+        EXPECT_EQ(0u, r.exitCode);
+        EXPECT_EQ(0u, r.out.find("usage: quillfind-lookup.exe")) << help;
+        EXPECT_EQ("", r.err);
+    }
+    ChildResult r = Lookup("-- -9780000000000");
+    EXPECT_EQ(1u, r.exitCode);
+    EXPECT_EQ("not found: -9780000000000\n", r.err);
+}
+
+// A library that misbehaves fails alone, in time, with a reason; the
+// community row comes all the same.
+TEST(ConsoleLookup, MisbehavingSourceFailsAloneAndInTime)
+{
+    MisbehavingHttpServer bad;
+    const struct {
+        std::string library;
+        std::string reason;
+        int requests;
+    } cases[] = {
+        {"/trickle", "timed out", 1},
+        {"/hops/1000000", "bad answer", 6},
+        {"/garbage", "bad answer", 1},
+        {"/close", "bad answer", 1},
+    };
+    for (const auto& c : cases) {
+        int before = bad.RequestCount("");
+        auto start = std::chrono::steady_clock::now();
+        ChildResult r =
+            RunChild(std::string("\"") + QUILL_LOOKUP_EXE + "\" --utf8 --page-deadline 3 --library " + bad.Base() +
+                     c.library + " --community " + TestServerBase() + " --covers " + Covers() + " 9787111111111");
+        EXPECT_LT(SecondsSince(start), 15.0) << c.library;
+        EXPECT_EQ(3u, r.exitCode) << c.library;
+        EXPECT_EQ("failed: 9787111111111 library " + c.reason + "\n", r.err) << c.library;
+        EXPECT_EQ(BothCommunityRow() + "\n", r.out) << c.library;
+        EXPECT_EQ(c.requests, bad.RequestCount("") - before) << c.library;
+    }
+}
+
+// A byte-order mark, lines of spaces and tabs, and a line of 5,000
+// characters that is reported, not searched; the lines around them are.
+TEST(ConsoleLookup, StandardInputAsEditorsWriteIt)
+{
+    std::string endless = "978" + std::string(4997, '5');
+    ChildResult r = Lookup("--utf8", "\xEF\xBB\xBF"
+                                     "9787333333333\r\n \t \r\n\t\n" +
+                                         endless + "\n9787222222222\n");
+    EXPECT_EQ(1u, r.exitCode);
+    EXPECT_EQ(0u, r.out.find("library\t9787333333333\tI247.5\t")) << r.out;
+    EXPECT_NE(std::string::npos, r.out.find("\ncommunity\t9787222222222\t\tRed Cover Stories\t"));
+    EXPECT_EQ("invalid: 97855555555555555555\xE2\x80\xA6\n", r.err);
+    EXPECT_EQ(0, ServerRequestCount("/isbn/9785555555555"));
 }
 
 TEST(ConsoleOptions, ParsesOptionsAndLines)
 {
     ConsoleOptions o;
-    ASSERT_TRUE(ParseConsoleArgs({"--covers", "http://x/lpic/", "--intro", "1", "2"}, o));
+    ASSERT_EQ("", ParseConsoleArgs({"--covers", "http://x/lpic/", "--intro", "1", "2"}, o));
     EXPECT_EQ("href=\"http://x/lpic/", o.config.CoverMarker());
     EXPECT_TRUE(o.intro);
     EXPECT_FALSE(o.utf8);
     EXPECT_EQ((std::vector<std::string>{"1", "2"}), o.isbns);
-    EXPECT_EQ((std::vector<std::string>{"a", " b", "c"}), SplitIsbnLines("a\r\n\r\n b\n\nc\r\n"));
 }
 
 }

@@ -56,10 +56,10 @@ for name in scraped.mrc scraped-unimarc.mrc scraped.xml sru.mrc sru-unimarc.mrc 
   [ "${name#sru}" != "$name" ] || [ "$name" = rebuilt.mrc ] && expected=$(( books_found + 1 ))
   [ "$(field $name 001 | wc -l)" = "$expected" ] || fail "$name: not $expected records"
 done
-field scraped.mrc 245 | grep -qx '245 00 \$a Practical Test Engineering 实用测试工程 / \$c Alice Zhang, 李明著.' ||
+field scraped.mrc 245 | grep -qx '245 10 \$a Practical Test Engineering 实用测试工程 / \$c Alice Zhang, 李明著.' ||
   fail "scraped.mrc: 245 of 9787111111111"
 field scraped.mrc 856 | grep -q "\$u $base/lpic/solid.jpg" || fail "scraped.mrc: the community's cover"
-field scraped-unimarc.mrc 200 | grep -q '^200 1  \$a Practical Test Engineering 实用测试工程 / \$f Alice Zhang, 李明著' ||
+field scraped-unimarc.mrc 200 | grep -q '^200 1  \$a Practical Test Engineering 实用测试工程 \$f Alice Zhang, 李明著' ||
   fail "scraped-unimarc.mrc: 200 of 9787111111111"
 # The catalogue's record is the base (its 001 is the catalogue's id), with the community's cover added.
 field sru.mrc 001 | grep -qx '001 1111' || fail "sru.mrc: the catalogue's record is not the base"
@@ -67,6 +67,34 @@ field sru.mrc 856 | grep -q "\$u $base/lpic/solid.jpg" || fail "sru.mrc: no cove
 field sru-unimarc.mrc 001 | grep -qx '001 1111' || fail "sru-unimarc.mrc: the catalogue's record is not the base"
 # A UNIMARC record asked for as MARC 21 is rebuilt, with the ISBN as 001.
 field rebuilt.mrc 001 | grep -qx '001 9787111111111' || fail "rebuilt.mrc: the UNIMARC record was not rebuilt"
+# book NAME ISBN: that book's record as yaz-marcdump prints it.
+book() {
+  yaz-marcdump "$dir/$1" | awk -v id="001 $2" 'BEGIN { RS = "" } index($0, "\n" id "\n") { print }'
+}
+# has NAME ISBN LINE...: the book's record has each line exactly.
+has() {
+  local name=$1 isbn=$2 line record
+  shift 2
+  record=$(book "$name" "$isbn")
+  for line in "$@"; do
+    grep -qxF -- "$line" <<<"$record" || fail "$name: $isbn has no line '$line'"
+  done
+}
+has scraped.mrc 9787000000032 '020    $a 9787000000032 $c CNY32.50' '100 1  $a Kafka, Franz.' \
+  '245 10 $a Die Verwandlung / $c (奥) Franz Kafka 著；张三、李四 译.' '250    $a 3rd ed.' \
+  '264  1 $b Oxford Univ. Pr., $c 20080501' '700 0  $a 张三, $e translator.' '700 0  $a 李四, $e translator.'
+book scraped.mrc 9787000000032 | grep -q '^008 ......s2008' || fail "scraped.mrc: 008 of an eight-digit date"
+book scraped.mrc 9787000000032 | head -1 | grep -q '^.\{17\}7i' || fail "scraped.mrc: leader/17-18 not 7i"
+book scraped.mrc 9787000000032 | grep -q '^856' && fail "scraped.mrc: a cover link for a coverless book"
+has scraped-unimarc.mrc 9787000000032 '010    $a 978-7-00-000003-2 $d CNY32.50' '101 1  $a und' \
+  '200 1  $a Die Verwandlung $f (奥) Franz Kafka 著；张三、李四 译' '205    $a 3rd ed.' \
+  '210    $c Oxford Univ. Pr. $d 20080501' '700  1 $a Kafka $b Franz $4 070' '702  0 $a 张三 $4 730' \
+  '702  0 $a 李四 $4 730'
+book scraped-unimarc.mrc 9787000000032 | grep -q '^100    \$a ........d2008' || fail "scraped-unimarc.mrc: 100 date"
+# Characters outside code page 936 reach the records as the page has them.
+has scraped.mrc 9787000000049 '245 10 $a Gödel, Escher, Bach / $c 𠮷田 著.' '100 0  $a 𠮷田.' \
+  '020    $a 9787000000049 $c USD24.99'
+has scraped-unimarc.mrc 9787000000049 '200 1  $a Gödel, Escher, Bach $f 𠮷田 著' '700  0 $a 𠮷田 $4 070'
 
 # Z39.50 catalogues: records in GB2312 and in MARC-8 (marked UTF-8 by the
 # server) are written in UTF-8, marked so, and judged as any other.

@@ -1,5 +1,6 @@
 // Column values of one or two rows make a record that writes, reads back within the ISO 2709 limits and
-// maps to the same values: clean, without end punctuation, and when the record had to be cut, a prefix.
+// maps to the same values: clean, without end punctuation, and when the record had to be cut, a prefix
+// (or nothing, for a note dropped whole).
 // Rebuilt from its columns in the other flavour it maps to them again.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -55,6 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             expected = "[Untitled]";
         if (s == kAuthor)
             expected = CloseUpInitials(expected);
+        // A cover address without a file name makes no link.
+        if (s == kCoverUrl && values[s].empty())
+            continue;
         const bool same = values[s] == expected;
         const bool prefix =
             values[s].size() <= expected.size() && expected.compare(0, values[s].size(), values[s]) == 0;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "MisbehavingHttpServer.h"
 #include "TestServer.h"
 #include "lookup/PageFetcher.h"
 
@@ -59,6 +60,24 @@ TEST(ConvertPageLines, GivesWhatConvertingLineByLineGives)
     }
 }
 
+TEST(AppendPageLines, Keeps936TextAndPairsEachLineWithItsUtf8)
+{
+    const std::string unfinished = ConvertCodePage(ConvertCodePage("\xE4\xB8", 65001, 936), 936, 65001);
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xE7\xBA\xA2 a\r\nb\n\nc", "\xE7\xBA\xA2 a\r\nb\r\n\r\nc\r\n"},
+        {"smile \xF0\x9F\x98\x80 G\xC3\xB6" "del\r\r\n", "smile \xF0\x9F\x98\x80 G\xC3\xB6" "del\r\r\n"},
+        // A line that is no UTF-8, or that a NUL cut short, pairs with its own 936 text.
+        {"cut \xE4\xB8\r\nnext\n", "cut " + unfinished + "\r\nnext\r\n"},
+        {std::string("ab\0cd\r\nef\r\0\n", 12), "ab\r\nef\r\r\n"},
+    };
+    for (const auto& c : cases) {
+        PageText page;
+        AppendPageLines(c.first, page);
+        EXPECT_EQ(ConvertPageLines(c.first), page.Text()) << c.first;
+        EXPECT_EQ(c.second, page.Utf8()) << c.first;
+    }
+}
+
 TEST(FetchPage, ConvertsEveryLineAndJoinsWithCrLf)
 {
     std::string page = Fetch("/test/chinese");
@@ -70,6 +89,9 @@ TEST(FetchPage, ConvertsEveryLineAndJoinsWithCrLf)
     std::string odd = Fetch("/test/nongbk");
     EXPECT_NE(std::string::npos, odd.find('?')) << odd;
     EXPECT_GT(CountLines(odd), 1);
+    const PageResult result = FetchPageResult(TestServerBase() + "/test/nongbk");
+    EXPECT_EQ(result.text, result.page.Text());
+    EXPECT_NE(std::string::npos, result.page.Utf8().find("smile \xF0\x9F\x98\x80 and thai \xE0\xB8\x81 end\r\n"));
 }
 
 TEST(FetchPage, KeepsAtMost850Lines)
@@ -166,6 +188,40 @@ TEST(FetchPageResult, SilenceIsMeasuredInBytesNotLines)
     SetStallLimitMs(10000);
     EXPECT_EQ(PageStatus::Page, slow.status);
     EXPECT_EQ("trickle begin " + std::string(8, '.') + "\r\ntrickle end", slow.text);
+}
+
+// As the window fetches: every misbehaviour becomes a reason, in time, and
+// five redirects are still followed.
+TEST(FetchPageResult, MisbehavingServerGivesAReasonInTime)
+{
+    MisbehavingHttpServer bad;
+    struct Case {
+        std::string path;
+        PageStatus status;
+        std::string text;
+        int requests;
+    } cases[] = {
+        {"/hops/5/five", PageStatus::Page, "arrived", 6},
+        {"/hops/6/six", PageStatus::BadAnswer, "", 6},
+        {"/garbage/junk", PageStatus::BadAnswer, "", 1},
+        {"/close/shut", PageStatus::BadAnswer, "", 1},
+    };
+    for (const Case& c : cases) {
+        PageResult r = FetchPageResult(bad.Base() + c.path);
+        EXPECT_EQ(c.status, r.status) << c.path;
+        EXPECT_EQ(c.text, r.text) << c.path;
+        EXPECT_EQ(c.requests, bad.RequestCount(c.path.substr(c.path.rfind('/')))) << c.path;
+    }
+
+    SetPageDeadlineMs(1500);
+    auto start = std::chrono::steady_clock::now();
+    PageResult trickled = FetchPageResult(bad.Base() + "/trickle/drip");
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    SetPageDeadlineMs(60000);
+    EXPECT_EQ("timed out", FailureReason(trickled));
+    // The wait's clock may wake a tick early.
+    EXPECT_GE(ms.count(), 1400);
+    EXPECT_LT(ms.count(), 5000);
 }
 
 }

@@ -21,6 +21,7 @@ TEST(PageResult, FailureReasons)
     EXPECT_EQ("HTTP 500", FailureReason(Answer(PageStatus::HttpStatus, 500)));
     EXPECT_EQ("unreachable", FailureReason(Answer(PageStatus::Unreachable)));
     EXPECT_EQ("timed out", FailureReason(Answer(PageStatus::TimedOut)));
+    EXPECT_EQ("bad answer", FailureReason(Answer(PageStatus::BadAnswer)));
 }
 
 TEST(PageResult, RetriesOnlyBusyAnswersTwice)
@@ -50,10 +51,10 @@ TEST(PageResult, RecordingFetchKeepsFirstFailureAndHidesItsText)
                              : Answer(call == 2 ? PageStatus::TimedOut : PageStatus::Unreachable);
         },
         &failure);
-    EXPECT_EQ("partial", fetch("a"));
+    EXPECT_EQ("partial", fetch("a").Text());
     EXPECT_EQ("", failure);
-    EXPECT_EQ("", fetch("b"));
-    EXPECT_EQ("", fetch("c"));
+    EXPECT_EQ("", fetch("b").Text());
+    EXPECT_EQ("", fetch("c").Text());
     EXPECT_EQ("timed out", failure);
 }
 

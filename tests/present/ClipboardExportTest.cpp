@@ -94,6 +94,23 @@ TEST(ClipboardExport, ChineseTextIsCodePage936AndUtf16)
     });
 }
 
+// ö has no code page 936 form, nor has 𠮷 (U+20BB7, beyond the basic plane): the list and CF_UNICODETEXT
+// keep them.
+TEST(ClipboardExport, CharactersOutsideCodePage936AreShownAndCopiedAsUnicode)
+{
+    MessageBoxRecorder boxes;
+    RunMainWindow([&](DialogHarness& h, BookLookupDialog& dialog) {
+        ASSERT_TRUE(SearchAndWait(h, dialog, "9787000000049"));
+        EXPECT_EQ("Gödel, Escher, Bach", h.Cell(0, 2));
+        EXPECT_EQ("\xF0\xA0\xAE\xB7田 著", h.Cell(0, 3));
+        SelectRows(h, dialog, {0});
+        Copy(h);
+        EXPECT_EQ(0u,
+                  ClipboardUnicode().find(L"9787000000049\t\tG\u00F6del, Escher, Bach\t\xD842\xDFB7\u7530 \u8457\t"));
+        h.Close();
+    });
+}
+
 TEST(ClipboardExport, SeveralSelectedRowsCopyTheLowestAndNeverTheCoverUrl)
 {
     MessageBoxRecorder boxes;

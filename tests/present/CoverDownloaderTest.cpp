@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "MisbehavingHttpServer.h"
 #include "TestServer.h"
 #include "WaitFor.h"
 #include "present/CoverDownloader.h"
@@ -71,6 +72,28 @@ TEST(CoverDownloader, DisconnectEmptiesTheQueueAndStopsDelivery)
     downloader.Request(TestServerBase() + "/lpic/red.jpg");
     ASSERT_TRUE(WaitFor([&] { return downloader.DownloadsEnded() == 2; }));
     EXPECT_FALSE(target.Queued());
+}
+
+// Redirects are followed by hand, five at most: an endless chain ends.
+TEST(CoverDownloader, FollowsFiveRedirectsAndNoMore)
+{
+    MisbehavingHttpServer server;
+    TargetWindow target;
+    CoverDownloader downloader(target.hwnd, kDownloaded);
+    const struct {
+        int hops;
+        const char* bytes;
+        int requests;
+    } cases[] = {{5, "arrived\n", 6}, {6, "", 6}};
+    unsigned ended = 0;
+    for (const auto& c : cases) {
+        const std::string path = "/hops/" + std::to_string(c.hops) + "/c" + std::to_string(c.hops) + ".jpg";
+        downloader.Request(server.Base() + path);
+        auto accepted = AcceptedAfter(++ended, downloader, target);
+        ASSERT_EQ(1u, accepted.size()) << c.hops;
+        EXPECT_EQ(c.bytes, accepted[0]->bytes) << c.hops;
+        EXPECT_EQ(c.requests, server.RequestCount("/c" + std::to_string(c.hops) + ".jpg")) << c.hops;
+    }
 }
 
 }
