@@ -166,9 +166,12 @@ LRESULT BookLookupDialog::OnPublish(WPARAM, LPARAM publication)
         shownIntro = outcome.values[kIntro];
         shownIntroText = outcome.text[kIntro];
     }
-    if (outcome.Found())
-        resultsList.AddRow(RowTexts(published.isbn, outcome),
-                           RowUtf8Texts(WideToMultiByte(MultiByteToWide(published.isbn), CP_UTF8), outcome));
+    if (outcome.Found()) {
+        std::vector<std::string> shown =
+            RowUtf8Texts(WideToMultiByte(MultiByteToWide(published.isbn), CP_UTF8), outcome);
+        shown.push_back(WideToMultiByte(MultiByteToWide(SourceCaption(outcome)), CP_UTF8));
+        resultsList.AddRow(RowTexts(published.isbn, outcome), shown);
+    }
     return 0;
 }
 

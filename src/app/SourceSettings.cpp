@@ -1,6 +1,7 @@
 #include "app/SourceSettings.h"
 
 #include "framework/WinApp.h"
+#include "lookup/IniSourceSettings.h"
 
 SourceConfig LoadSourceConfig(const CWinApp& app)
 {
@@ -12,5 +13,6 @@ SourceConfig LoadSourceConfig(const CWinApp& app)
     config.sruIndex = app.GetProfileString("Sources", "sruIndex", config.sruIndex);
     // A flavour it does not know leaves the default.
     ParseMarcFlavour(app.GetProfileString("Sources", "sruFormat", std::string()), config.sruFormat);
+    ReadCatalogueSections(app.GetProfilePath(), config);
     return config;
 }

@@ -5,5 +5,6 @@ class CWinApp;
 
 // The sources from the profile's section "Sources": base URLs (entries
 // "community", "library", "covers"), the SRU catalogue ("sru", "sruIndex",
-// "sruFormat"); the built-in values where an entry is missing.
+// "sruFormat"); the built-in values where an entry is missing. Then the
+// catalogue sections "Catalogue NAME", in the profile's order.
 SourceConfig LoadSourceConfig(const CWinApp& app);
