@@ -11,6 +11,10 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILL_BUILD:-$root/build}
 jobs=$(nproc)
 
+# YAZ for each Windows target, built once.
+bash "$root/scripts/build-yaz.sh" "$build" x86_64-w64-mingw32
+[ $programs = 1 ] || bash "$root/scripts/build-yaz.sh" "$build" i686-w64-mingw32
+
 cmake -S "$root" -B "$build/native" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILL_SANITIZE=ON >/dev/null
 cmake -S "$root" -B "$build/win64" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-x86_64-w64-mingw32.cmake" \

@@ -27,14 +27,15 @@ page_seeds() {
   kill $server_pid; wait $server_pid 2>/dev/null
 }
 
-# harness NAME "SOURCES" CORPUS: sources from the repository root, the
-# harness first. Adding a harness is one line below.
+# harness NAME "SOURCES" CORPUS ["LIBRARIES"]: sources from the repository
+# root, the harness first. Adding a harness is one line below.
 harness() {
-  local name=$1 sources=$2 corpus=$3
+  local name=$1 sources=$2 corpus=$3 libs=${4:-}
   [ -n "$only" ] && [ "$only" != "$name" ] && return 0
   local exe="$out/$name" log="$out/$name.log" files=() s
   for s in $sources; do files+=("$root/$s"); done
-  if ! $cxx $flags "${files[@]}" -o "$exe"; then
+  # shellcheck disable=SC2086 # the libraries are words
+  if ! $cxx $flags "${files[@]}" $libs -o "$exe"; then
     echo "fuzz $name: does not build"; status=1; return 0
   fi
   # New inputs go to a scratch corpus; the seeds in the repository stay as they are.
@@ -65,4 +66,5 @@ harness marc_columns "tests/fuzz/MarcColumnsFuzz.cpp src/marc/MarcColumns.cpp sr
 python3 "$root/scripts/isbn-ranges.py" /usr/share/perl5/Business/ISBN/Data.pm "$out/IsbnRanges.inc" || status=1
 flags="$flags -I$out"
 harness marc_roundtrip "tests/fuzz/MarcRoundTripFuzz.cpp src/marc/BookMarcRecord.cpp src/marc/MarcColumns.cpp src/marc/MarcRecord.cpp src/marc/MarcText.cpp src/marc/Iso2709.cpp src/marc/IsbnCleaning.cpp src/marc/IsbnHyphens.cpp src/marc/PersonalNames.cpp" "$root/tests/fuzz/corpus/marc_roundtrip"
+harness received_record "tests/fuzz/ReceivedRecordFuzz.cpp src/marc/ReceivedRecord.cpp src/marc/IconvCodePages.cpp src/marc/MarcColumns.cpp src/marc/MarcRecord.cpp src/marc/MarcText.cpp src/marc/Iso2709.cpp" "$root/tests/fuzz/corpus/received_record" "$(pkg-config --cflags --libs yaz)"
 exit $status

@@ -4,7 +4,9 @@
 # on a free port serves the test catalogue, given OPTIONS too; its port is in
 # QUILL_TEST_PORT. With --zebra, a Zebra SRU server on a free port serves the
 # test catalogue's library books (databases marc21 and unimarc) and Zebra's
-# Library of Congress examples (loc); its port is in QUILL_ZEBRA_PORT.
+# Library of Congress examples (loc), over SRU and Z39.50; its port is in
+# QUILL_ZEBRA_PORT. A second one answers Z39.50 in MARC-8 and GB2312 on
+# QUILL_ZEBRA_LEGACY_PORT.
 set -u
 server=0
 server_args=""
@@ -37,6 +39,6 @@ if [ $server = 1 ]; then
 fi
 if [ $zebra = 1 ]; then
   start_zebra "$QUILL_TEST_DATA" || exit 1
-  export QUILL_ZEBRA_PORT=$zebra_port
+  export QUILL_ZEBRA_PORT=$zebra_port QUILL_ZEBRA_LEGACY_PORT=$zebra_legacy_port
 fi
 wine "$exe" "$@"

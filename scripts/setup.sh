@@ -9,14 +9,29 @@ packages=(
   googletest libcpp-httplib-dev pkg-config python3
   clang libclang-rt-14-dev clang-format
   xvfb imagemagick fonts-wqy-microhei x11-utils xdotool
-  yaz libmarc-lint-perl idzebra-2.0 idzebra-2.0-examples curl
+  yaz libyaz-dev libmarc-lint-perl idzebra-2.0 idzebra-2.0-examples curl
   libbusiness-isbn-data-perl
 )
+# YAZ for the Windows programs is built from Debian's own source package:
+# its deb-src entry, for the suite and component of the system's deb entry.
+yaz_sources=/etc/apt/sources.list.d/quillfind-deb-src.sources
+added_sources=0
+if [ ! -f "$yaz_sources" ]; then
+  . /etc/os-release
+  cat >"$yaz_sources" <<EOF
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: $VERSION_CODENAME
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+  added_sources=1
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-if [ ${#missing[@]} -gt 0 ]; then
+if [ ${#missing[@]} -gt 0 ] || [ $added_sources = 1 ]; then
   export DEBIAN_FRONTEND=noninteractive
   apt-get update
   # No recommends: wine64 recommends the 32-bit loader, which these machines cannot run.

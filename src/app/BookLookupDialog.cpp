@@ -204,10 +204,7 @@ void BookLookupDialog::StartSearch()
     searchedIsbn = isbnText;
     searchFound.clear();
     const std::vector<LookupSource> sources = ConfiguredSources(sourceConfig);
-    std::vector<SourceKind> kinds;
-    for (const LookupSource& source : sources)
-        kinds.push_back(source.kind);
-    status.Start(kinds);
+    status.Start(sources);
     SetStatusText(status.Text());
     for (const LookupSource& source : sources) {
         auto publish = [box = mailbox, search, isbn = isbnText](const SourceOutcome& outcome) {
@@ -233,8 +230,10 @@ LRESULT BookLookupDialog::OnPublish(WPARAM, LPARAM publication)
     SetStatusText(status.Text());
     if (outcome.Found()) {
         searchFound.push_back(outcome);
-        resultsList.AddRow(RowTexts(published.isbn, outcome),
-                           RowUtf8Texts(WideToMultiByte(MultiByteToWide(published.isbn), CP_UTF8), outcome));
+        std::vector<std::string> shown =
+            RowUtf8Texts(WideToMultiByte(MultiByteToWide(published.isbn), CP_UTF8), outcome);
+        shown.push_back(WideToMultiByte(MultiByteToWide(SourceCaption(outcome)), CP_UTF8));
+        resultsList.AddRow(RowTexts(published.isbn, outcome), shown);
     }
     return 0;
 }

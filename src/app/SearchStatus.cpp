@@ -23,12 +23,13 @@ std::string StateText(const SourceOutcome& outcome, bool answered)
 
 }
 
-void SearchStatus::Start(const std::vector<SourceKind>& sources)
+void SearchStatus::Start(const std::vector<LookupSource>& sources)
 {
     entries.clear();
-    for (SourceKind kind : sources) {
+    for (const LookupSource& source : sources) {
         Entry entry;
-        entry.outcome.source = kind;
+        entry.outcome.source = source.kind;
+        entry.outcome.name = source.name;
         entries.push_back(entry);
     }
 }
@@ -36,8 +37,7 @@ void SearchStatus::Start(const std::vector<SourceKind>& sources)
 void SearchStatus::Answer(const SourceOutcome& outcome)
 {
     for (Entry& entry : entries) {
-        if (!entry.answered && entry.outcome.source == outcome.source &&
-            SourceCaption(entry.outcome) == SourceCaption(outcome)) {
+        if (!entry.answered && entry.outcome.source == outcome.source && entry.outcome.name == outcome.name) {
             entry.outcome = outcome;
             entry.answered = true;
             return;

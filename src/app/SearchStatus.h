@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "lookup/SourceOutcome.h"
+#include "lookup/ConfiguredSources.h"
 
 // The quiet line under the list: each source of the search and what it
 // said ("查找中…", "找到", "未找到", "失败：REASON"), so that an empty list
@@ -10,8 +10,8 @@
 class SearchStatus {
 public:
     // A new search of these sources, none of them answered yet.
-    void Start(const std::vector<SourceKind>& sources);
-    // The first source of the outcome's kind still asked answers.
+    void Start(const std::vector<LookupSource>& sources);
+    // The first source of the outcome's kind and name still asked answers.
     void Answer(const SourceOutcome& outcome);
     std::string Text() const;
 

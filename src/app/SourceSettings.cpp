@@ -2,6 +2,7 @@
 
 #include "framework/CodePage.h"
 #include "framework/WinApp.h"
+#include "lookup/IniSourceSettings.h"
 
 namespace {
 
@@ -48,5 +49,6 @@ SourceConfig LoadSourceConfig(const CWinApp& app)
     config.sruBase = app.GetProfileString("Sources", "sru", config.sruBase);
     config.sruIndex = app.GetProfileString("Sources", "sruIndex", config.sruIndex);
     CheckSru(app, config);
+    ReadCatalogueSections(app.GetProfilePath(), config);
     return config;
 }

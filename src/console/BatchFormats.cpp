@@ -15,8 +15,7 @@ const char* const kJsonKeys[kSlotCount] = {"classification", "title",   "authors
 
 std::string JsonLine(const std::string& isbn, const SourceOutcome& source, bool withIntro)
 {
-    std::string line =
-        "{\"isbn\":" + JsonString(isbn) + ",\"source\":" + JsonString(SourceName(source.source)) + ",\"status\":";
+    std::string line = "{\"isbn\":" + JsonString(isbn) + ",\"source\":" + JsonString(source.name) + ",\"status\":";
     if (source.Found()) {
         line += "\"found\",\"fields\":{";
         std::size_t slots = withIntro ? kSlotCount : kIntro;
@@ -55,21 +54,25 @@ ResultFields MarcRow(const SourceOutcome& source)
     return row;
 }
 
-// The book's record: the SRU source's own as the base when it has one, the
-// library row, then the community row for what it lacks.
+// The book's record: as the base, the record of the first catalogue in
+// configured order whose record is of the flavour asked for, else of the
+// first that has one; the library row, then the community row for what it
+// lacks.
 std::string MarcOutput(const LookupOutcome& outcome, OutputFormat format, const MarcTimestamp& made)
 {
+    MarcFlavour wanted = format == OutputFormat::Unimarc ? MarcFlavour::Unimarc : MarcFlavour::Marc21;
     std::vector<ResultFields> rows;
     const SourceOutcome* received = nullptr;
     for (const SourceOutcome& source : outcome.sources) {
-        if (source.Found() && source.record)
-            received = &source;
-        else if (source.Found())
+        if (source.Found() && source.record) {
+            if (!received || (received->recordFlavour != wanted && source.recordFlavour == wanted))
+                received = &source;
+        } else if (source.Found()) {
             rows.push_back(MarcRow(source));
+        }
     }
     if (!received && rows.empty())
         return std::string();
-    MarcFlavour wanted = format == OutputFormat::Unimarc ? MarcFlavour::Unimarc : MarcFlavour::Marc21;
     MarcRecord record = ComposeBookRecord(outcome.isbn, rows, received ? received->record.get() : nullptr,
                                           received ? received->recordFlavour : wanted, wanted, made);
     return format == OutputFormat::MarcXml ? MarcXmlRecord(record) : WriteIso2709(record);
@@ -100,9 +103,8 @@ std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, boo
         if (format == OutputFormat::Jsonl)
             out += JsonLine(outcome.isbn, source, withIntro);
         else if (source.Found())
-            out += format == OutputFormat::Csv
-                       ? CsvRow(SourceName(source.source), outcome.isbn, source.values, withIntro)
-                       : FormatRow(outcome.isbn, source, withIntro) + "\n";
+            out += format == OutputFormat::Csv ? CsvRow(source.name, outcome.isbn, source.values, withIntro)
+                                               : FormatRow(outcome.isbn, source, withIntro) + "\n";
     }
     return out;
 }
@@ -114,7 +116,7 @@ std::string FormatReport(const LookupOutcome& outcome)
     std::string out;
     for (const SourceOutcome& source : outcome.sources)
         if (source.status == SourceStatus::Failed)
-            out += "failed: " + outcome.isbn + " " + SourceName(source.source) + " " + source.failure + "\n";
+            out += "failed: " + outcome.isbn + " " + source.name + " " + source.failure + "\n";
     if (out.empty() && !outcome.Found())
         out = "not found: " + outcome.isbn + "\n";
     return out;

@@ -2,7 +2,9 @@
 
 const char kConsoleUsage[] =
     "usage: quillfind-lookup.exe [--community URL] [--library URL] [--covers URL]\n"
-    "                            [--sru URL] [--sru-index NAME] [--sru-format marc21|unimarc] [--utf8] [--intro]\n"
+    "                            [--sru URL] [--sru-index NAME] [--sru-format marc21|unimarc]\n"
+    "                            [--z3950 HOST:PORT/DATABASE] [--z3950-format marc21|unimarc]\n"
+    "                            [--z3950-charset NAME] [--config FILE] [--utf8] [--intro]\n"
     "                            [--jobs N] [--format tsv|csv|jsonl|marc21|unimarc|marcxml] [--progress]\n"
     "                            [--clean] [--page-deadline SECONDS] [-h|--help] [--] [ISBN ...]\n"
     "Looks each ISBN up in every source and prints one line per row found:\n"
@@ -10,6 +12,10 @@ const char kConsoleUsage[] =
     "Without ISBN arguments, ISBNs are read from standard input, one per line.\n"
     "--sru URL     also ask a library catalogue that speaks SRU (base address with the database)\n"
     "--sru-index   its ISBN index (default bath.isbn); --sru-format: its records' flavour (default marc21)\n"
+    "--z3950 HOST:PORT/DATABASE  also ask a library catalogue that speaks Z39.50; --z3950-format: its\n"
+    "              records' flavour (default marc21); --z3950-charset: utf-8, marc-8, iso-5426, iso-8859-1,\n"
+    "              gb2312, gbk or gb18030 (default: as each record says)\n"
+    "--config FILE the sources of an INI file: [Sources] and its [Catalogue NAME] sections\n"
     "--jobs N      ISBNs looked up at once, 1 to 64 (default 4); output keeps input order\n"
     "--format      tsv (default), csv (UTF-8 with a header row), jsonl (one object per source),\n"
     "              marc21 or unimarc (ISO 2709 records, UTF-8), marcxml (a MARC 21 slim collection)\n"
@@ -80,6 +86,22 @@ const struct ValueOption {
      [](const std::string& v, ConsoleOptions& o) {
          return ParseMarcFlavour(v, o.config.sruFormat) ? std::string() : v + " is not marc21 or unimarc";
      }},
+    {"--z3950",
+     [](const std::string& v, ConsoleOptions& o) {
+         std::string hostPort, database;
+         o.config.z3950Address = v;
+         return SplitZ3950Address(v, &hostPort, &database) ? std::string() : v + " is not HOST:PORT/DATABASE";
+     }},
+    {"--z3950-format",
+     [](const std::string& v, ConsoleOptions& o) {
+         return ParseMarcFlavour(v, o.config.z3950Format) ? std::string() : v + " is not marc21 or unimarc";
+     }},
+    {"--z3950-charset",
+     [](const std::string& v, ConsoleOptions& o) {
+         return !v.empty() && ParseMarcCharset(v, o.config.z3950Charset) ? std::string()
+                                                                          : v + " is not a character set it knows";
+     }},
+    {"--config", [](const std::string& v, ConsoleOptions& o) { return SetText(v, o.configFile); }},
     {"--jobs", [](const std::string& v, ConsoleOptions& o) { return SetNumber(v, 1, 64, o.jobs); }},
     {"--format", [](const std::string& v, ConsoleOptions& o) { return SetFormat(v, o.format); }},
     {"--page-deadline",

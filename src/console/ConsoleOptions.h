@@ -19,6 +19,7 @@ struct ConsoleOptions {
     OutputFormat format = OutputFormat::Tsv;
     ProgressMode progress = ProgressMode::WhenConsole;
     std::vector<std::string> isbns;  // empty: read them from standard input
+    std::string configFile;          // --config: read before the other options apply
 };
 
 // Empty when args are good usage; else the first line of the complaint,

@@ -13,21 +13,9 @@ std::string EscapeLineBreaks(const std::string& text)
     return out;
 }
 
-const char* SourceName(SourceKind source)
-{
-    switch (source) {
-    case SourceKind::Library:
-        return "library";
-    case SourceKind::Community:
-        return "community";
-    default:
-        return "sru";
-    }
-}
-
 std::string FormatRow(const std::string& isbn, const SourceOutcome& found, bool withIntro)
 {
-    std::string line = SourceName(found.source);
+    std::string line = found.name;
     line += '\t';
     line += isbn;
     for (std::size_t slot = 0; slot < kCoverUrl + 1; ++slot)

@@ -3,9 +3,6 @@
 
 #include "lookup/SourceOutcome.h"
 
-// "library", "community" or "sru", as every output format names the sources.
-const char* SourceName(SourceKind source);
-
 // One output line: the source, a tab, the ISBN, then slots 0..9 (and the
 // introduction with its line breaks written as "\n" when withIntro), each
 // after a tab. Code page 936 text, as the clipboard holds it.

@@ -26,7 +26,9 @@ SourceOutcome Ask(const LookupSource& source, const std::string& isbn, const Sou
         return source.ask(isbn, config, BatchFetch);
     } catch (...) {
         AfxTraceCaught("console search");
-        return FailedOutcome(source.kind, kInternalError);
+        SourceOutcome failed = FailedOutcome(source.kind, kInternalError);
+        failed.name = source.name;
+        return failed;
     }
 }
 
@@ -38,13 +40,13 @@ struct PendingAnswer {
 
 }
 
-ConsoleSearch::ConsoleSearch(const SourceConfig& c) : config(c)
+ConsoleSearch::ConsoleSearch(const SourceConfig& c)
+    : config(c), sources(ConfiguredSources(c, CatalogueConnections::Kept))
 {
 }
 
 LookupOutcome ConsoleSearch::Run(const std::string& isbn) const
 {
-    const std::vector<LookupSource> sources = ConfiguredSources(config);
     // Thread creation costs more than a small page under Wine: the first
     // source is asked here, the others on reused threads.
     std::vector<std::shared_ptr<PendingAnswer>> pending;
@@ -70,7 +72,9 @@ LookupOutcome BrokenOutcome(const std::string& isbn, const SourceConfig& config)
 {
     LookupOutcome outcome;
     outcome.isbn = isbn;
-    for (const LookupSource& source : ConfiguredSources(config))
+    for (const LookupSource& source : ConfiguredSources(config)) {
         outcome.sources.push_back(FailedOutcome(source.kind, kInternalError));
+        outcome.sources.back().name = source.name;
+    }
     return outcome;
 }

@@ -17,6 +17,7 @@
 #include "framework/InternetSession.h"
 #include "framework/Trace.h"
 #include "lookup/Completion.h"
+#include "lookup/IniSourceSettings.h"
 #include "lookup/PageFetcher.h"
 #include "marc/IsbnCleaning.h"
 
@@ -65,6 +66,7 @@ LookupOutcome OutcomeInUtf8(LookupOutcome outcome)
 {
     outcome.isbn = ToUtf8(outcome.isbn);
     for (SourceOutcome& source : outcome.sources) {
+        source.name = ToUtf8(source.name);
         source.failure = ToUtf8(source.failure);
         source.values = source.text;
     }
@@ -169,6 +171,24 @@ private:
     std::thread thread;
 };
 
+// --config: the file's sources, with the command line over them. Each bad
+// setting is named on standard error; its catalogue is left out.
+bool ReadConfigFile(const std::vector<std::string>& args, ConsoleOptions& options)
+{
+    const std::wstring path = MultiByteToWide(options.configFile);
+    if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        Write(stderr, "--config: " + options.configFile + " cannot be read\n");
+        return false;
+    }
+    ConsoleOptions withFile;
+    ReadIniSources(path, withFile.config);
+    ParseConsoleArgs(args, withFile);
+    options = withFile;
+    for (const std::string& problem : options.config.problems)
+        Write(stderr, (options.utf8 ? ToUtf8(problem) : problem) + "\n");
+    return true;
+}
+
 // What searching text gives: invalid without a search when it is far too
 // long for an ISBN, or fails the check that --clean asks for.
 LookupOutcome LookUpText(const std::string& text, const ConsoleOptions& options, const ConsoleSearch& search)
@@ -266,5 +286,7 @@ int wmain(int argc, wchar_t** argv)
         return 0;
     }
     SetPageDeadlineMs(static_cast<unsigned>(options.pageDeadlineSeconds) * 1000);
+    if (!options.configFile.empty() && !ReadConfigFile(args, options))
+        return 2;
     return LookUpAll(options);
 }

@@ -21,7 +21,7 @@ std::string CsvHeader(bool withIntro)
 
 std::string CsvRow(const std::string& source, const std::string& isbn, const ResultFields& values, bool withIntro)
 {
-    std::string line = source + "," + CsvField(isbn);
+    std::string line = CsvField(source) + "," + CsvField(isbn);
     std::size_t slots = withIntro ? kSlotCount : kIntro;
     for (std::size_t slot = 0; slot < slots; ++slot)
         line += "," + CsvField(values[slot]);

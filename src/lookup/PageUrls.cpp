@@ -1,5 +1,7 @@
 #include "lookup/PageUrls.h"
 
+#include "marc/IsbnCleaning.h"
+
 namespace {
 
 bool IsKeptAsTyped(unsigned char c)
@@ -40,11 +42,15 @@ std::string LibraryDetailUrl(const SourceConfig& config, const std::string& id)
     return config.libraryBase + "/" + "bookdetail.aspx?id=" + id;
 }
 
-std::string SruSearchUrl(const SourceConfig& config, const std::string& isbn)
+std::string SruSearchUrl(const std::string& base, const std::string& index, const std::string& isbn)
 {
-    const char* join = config.sruBase.find('?') == std::string::npos ? "?" : "&";
-    return config.sruBase + join + "version=1.1&operation=searchRetrieve&query=" + EncodeUrlComponent(config.sruIndex) +
-           "%3D" + EncodeUrlComponent(CqlTerm(isbn)) + "&maximumRecords=1&recordSchema=marcxml";
+    const char* join = base.find('?') == std::string::npos ? "?" : "&";
+    std::string query = EncodeUrlComponent(index) + "%3D" + EncodeUrlComponent(CqlTerm(isbn));
+    const std::string other = OtherIsbnForm(isbn);
+    if (!other.empty())
+        query += "%20or%20" + EncodeUrlComponent(index) + "%3D" + other;
+    return base + join + "version=1.1&operation=searchRetrieve&query=" + query +
+           "&maximumRecords=1&recordSchema=marcxml";
 }
 
 std::string CqlTerm(const std::string& isbn)

@@ -27,5 +27,10 @@ constexpr int kCopiedColumnCount = kCoverUrlColumn;
 
 static_assert(kResultColumnCount == ColumnOfSlot(kIntro), "every slot but the introduction is a column");
 
-// The heading text of the list: "title,width;..." (UTF-8).
+// After the book's columns, the row's source: "图书馆", "社区" or a catalogue's name.
+constexpr ResultColumn kSourceColumn = {"来源", 80};
+constexpr int kSourceColumnIndex = kResultColumnCount;
+
+// The heading text of the list, the book's columns and the source's:
+// "title,width;..." (UTF-8).
 std::string ResultHeadingSpec();

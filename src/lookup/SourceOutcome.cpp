@@ -1,11 +1,22 @@
 #include "lookup/SourceOutcome.h"
 
 #include "lookup/Extraction.h"
+#include "lookup/ResultColumns.h"
+
+namespace {
+
+const char* DefaultName(SourceKind source)
+{
+    return source == SourceKind::Community ? "community" : source == SourceKind::Library ? "library" : "";
+}
+
+}
 
 SourceOutcome OutcomeOf(SourceKind source, const BookRecord& record, const std::string& failure)
 {
     SourceOutcome outcome;
     outcome.source = source;
+    outcome.name = DefaultName(source);
     ExportValues(record, outcome.values);
     ExportTexts(record, outcome.text);
     outcome.priceText = TrimWhiteSpace(record.priceText);
@@ -22,27 +33,10 @@ SourceOutcome FailedOutcome(SourceKind source, const std::string& failure)
 {
     SourceOutcome outcome;
     outcome.source = source;
+    outcome.name = DefaultName(source);
     outcome.status = SourceStatus::Failed;
     outcome.failure = failure;
     return outcome;
-}
-
-std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& outcome)
-{
-    std::vector<std::string> texts;
-    texts.reserve(1 + kSlotCount);
-    texts.push_back(isbn);
-    texts.insert(texts.end(), outcome.values.begin(), outcome.values.end());
-    return texts;
-}
-
-std::vector<std::string> RowUtf8Texts(const std::string& isbn, const SourceOutcome& outcome)
-{
-    std::vector<std::string> texts;
-    texts.reserve(1 + kSlotCount);
-    texts.push_back(isbn);
-    texts.insert(texts.end(), outcome.text.begin(), outcome.text.end());
-    return texts;
 }
 
 std::string SourceCaption(const SourceOutcome& outcome)
@@ -53,6 +47,25 @@ std::string SourceCaption(const SourceOutcome& outcome)
     case SourceKind::Community:
         return "\xC9\xE7\xC7\xF8";  // 社区
     default:
-        return "sru";
+        return outcome.name;
     }
+}
+
+std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& outcome)
+{
+    std::vector<std::string> texts;
+    texts.reserve(kResultColumnCount + 1);
+    texts.push_back(isbn);
+    texts.insert(texts.end(), outcome.values.begin(), outcome.values.begin() + kResultColumnCount - 1);
+    texts.push_back(SourceCaption(outcome));
+    return texts;
+}
+
+std::vector<std::string> RowUtf8Texts(const std::string& isbn, const SourceOutcome& outcome)
+{
+    std::vector<std::string> texts;
+    texts.reserve(kResultColumnCount);
+    texts.push_back(isbn);
+    texts.insert(texts.end(), outcome.text.begin(), outcome.text.begin() + kResultColumnCount - 1);
+    return texts;
 }

@@ -6,7 +6,7 @@
 #include "lookup/BookRecord.h"
 #include "marc/MarcRecord.h"
 
-enum class SourceKind { Library, Community, Sru };
+enum class SourceKind { Library, Community, Catalogue };
 
 enum class SourceStatus {
     Found,     // a title or an author
@@ -17,13 +17,16 @@ enum class SourceStatus {
 // What one source said about one ISBN.
 struct SourceOutcome {
     SourceKind source = SourceKind::Library;
+    // As the console writes it: "library", "community", or the catalogue's name.
+    std::string name = "library";
     SourceStatus status = SourceStatus::NotFound;
-    std::string failure;    // when Failed: "unreachable", "timed out", "HTTP <code>", an SRU diagnostic, "bad answer"
+    // When Failed: "unreachable", "timed out", "refused", "HTTP <code>", a catalogue's diagnostic, "bad answer".
+    std::string failure;
     ResultFields values;    // slots in slot order, each trimmed; code page 936
     ResultFields text;      // the values' UTF-8 forms
     std::string priceText;  // UTF-8: the price as the source writes it, currency and all
     // The catalogue's own record (UTF-8) and its flavour, when the source is
-    // an SRU one that found the book.
+    // a catalogue that found the book.
     std::shared_ptr<const MarcRecord> record;
     MarcFlavour recordFlavour = MarcFlavour::Marc21;
 
@@ -38,11 +41,13 @@ SourceOutcome OutcomeOf(SourceKind source, const BookRecord& record, const std::
 // What a source that could not be asked, for the reason given, stands for.
 SourceOutcome FailedOutcome(SourceKind source, const std::string& failure);
 
-// The source's name as the window shows it, code page 936: "图书馆", "社区", or the catalogue's name ("sru").
+// The source's name as the window shows it: "图书馆", "社区", or the
+// catalogue's name; code page 936.
 std::string SourceCaption(const SourceOutcome& outcome);
 
-// A result row's texts: the ISBN, then every slot (the list shows the first
-// kResultColumnCount of them).
+// A result row's texts: the ISBN, every slot that is a column, then the
+// source's caption.
 std::vector<std::string> RowTexts(const std::string& isbn, const SourceOutcome& outcome);
-// The same in UTF-8, from the values' UTF-8 forms; isbn in UTF-8 too.
+// The same in UTF-8, from the values' UTF-8 forms, without the caption;
+// isbn in UTF-8 too.
 std::vector<std::string> RowUtf8Texts(const std::string& isbn, const SourceOutcome& outcome);

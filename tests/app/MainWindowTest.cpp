@@ -1,14 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "GuiResources.h"
 #include "MainWindowSupport.h"
 #include "TestServer.h"
 #include "app/BookLookupDialog.h"
+#include "framework/CodePage.h"
 #include "framework/WinApp.h"
 #include "lookup/LookupState.h"
 #include "resource.h"
 
 namespace {
+
+std::vector<std::string> KeysOf(const std::map<std::string, int>& map)
+{
+    std::vector<std::string> keys;
+    for (const auto& entry : map)
+        keys.push_back(entry.first);
+    return keys;
+}
 
 TEST(MainWindow, BookInBothSourcesGivesTwoRowsWithTheirOwnValues)
 {
@@ -34,22 +45,33 @@ TEST(MainWindow, BookInBothSourcesGivesTwoRowsWithTheirOwnValues)
     });
 }
 
-TEST(MainWindow, AnSruCatalogueAddsItsOwnRow)
+TEST(MainWindow, EachCatalogueAddsItsOwnRowUnderItsName)
 {
     SourceConfig sources = TestSourceConfig();
     sources.sruBase = ZebraBase("marc21");
+    CatalogueConfig union_;
+    union_.name = Cp936FromUtf8("联合目录");
+    union_.address = ZebraZ3950("unimarc", true);
+    union_.format = MarcFlavour::Unimarc;
+    union_.charset = MarcCharset::Gb2312;
+    sources.catalogues.push_back(union_);
     RunMainWindow(sources, [](DialogHarness& h, BookLookupDialog& dialog) {
         ASSERT_TRUE(SearchAndWait(h, dialog, "9787111111111"));
-        ASSERT_EQ(3, h.RowCount());
-        int sru = -1;
-        for (int row = 0; row < 3; ++row)
-            sru = h.Cell(row, 5) == "321 p" ? row : sru;
-        ASSERT_NE(-1, sru);
+        ASSERT_EQ(4, h.RowCount());
+        std::map<std::string, int> rowOf;
+        for (int row = 0; row < 4; ++row)
+            rowOf[h.Cell(row, 11)] = row;
+        ASSERT_EQ((std::vector<std::string>{"sru", "图书馆", "社区", "联合目录"}), KeysOf(rowOf));
+        const int sru = rowOf["sru"], catalogue = rowOf["联合目录"];
+        EXPECT_EQ("321 p", h.Cell(sru, 5));
         EXPECT_EQ("9787111111111", h.Cell(sru, 0));
         EXPECT_EQ("Practical Test Engineering 实用测试工程", h.Cell(sru, 2));
         EXPECT_EQ("2008.06", h.Cell(sru, 7));
+        // From GB2312 UNIMARC over Z39.50.
+        EXPECT_EQ("Practical Test Engineering 实用测试工程", h.Cell(catalogue, 2));
+        EXPECT_EQ("321页", h.Cell(catalogue, 5));
 
-        // A book the catalogue lacks: the other sources' rows only.
+        // A book the catalogues lack: the other sources' rows only.
         ASSERT_TRUE(SearchAndWait(h, dialog, "9787222222222"));
         EXPECT_EQ(1, h.RowCount());
         h.Close();

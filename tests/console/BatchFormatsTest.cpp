@@ -94,6 +94,7 @@ TEST(BatchFormats, JsonLinesReadBackThroughPythonsJsonModule)
         out);
     o.sources = {SourceOutcome(), SourceOutcome()};
     o.sources[1].source = SourceKind::Community;
+    o.sources[1].name = "community";
     EXPECT_EQ("{\"isbn\":\"9787111111111\",\"source\":\"library\",\"status\":\"not-found\"}\n"
               "{\"isbn\":\"9787111111111\",\"source\":\"community\",\"status\":\"not-found\"}\n",
               FormatOutcome(o, OutputFormat::Jsonl, true, kMade));

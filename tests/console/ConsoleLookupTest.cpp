@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdio>
+
 #include "ChildProcess.h"
 #include "MisbehavingHttpServer.h"
 #include "TestServer.h"
@@ -194,6 +197,49 @@ TEST(ConsoleLookup, IsbnsFromStandardInput)
     EXPECT_EQ(2, std::count(r.out.begin(), r.out.end(), '\n'));
 }
 
+// A UTF-16 INI file, as Notepad saves one with Chinese section names.
+std::string WriteIni(const std::string& utf8)
+{
+    wchar_t folder[MAX_PATH], path[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, folder);
+    ::GetTempFileNameW(folder, L"qfc", 0, path);
+    const std::wstring text = L"\xFEFF" + MultiByteToWide(utf8, CP_UTF8);
+    FILE* file = _wfopen(path, L"wb");
+    std::fwrite(text.data(), sizeof(wchar_t), text.size(), file);
+    std::fclose(file);
+    return WideToMultiByte(path);
+}
+
+TEST(ConsoleLookup, CataloguesOfAnIniFileEachRowUnderItsName)
+{
+    const std::string ini =
+        WriteIni("[Catalogue LoC]\r\nprotocol=z3950\r\naddress=" + ZebraZ3950("loc") +
+                 "\r\n[Catalogue 联合目录]\r\naddress=" + ZebraZ3950("unimarc", true) +
+                 "\r\nformat=unimarc\r\ncharset=gb2312\r\n[Catalogue Broken]\r\naddress=" + ZebraZ3950("loc") +
+                 "\r\ncharset=koi8\r\n[Catalogue Local]\r\nprotocol=sru\r\n"
+                 "address=" +
+                 ZebraBase("marc21") + "\r\n");
+    ChildResult r =
+        Lookup("--utf8 --z3950 " + ZebraZ3950("accents", true) + " --config \"" + ini + "\" 9787111111111 2070409228");
+    ::DeleteFileW(MultiByteToWide(ini).c_str());
+    // Each row's source and ISBN.
+    std::vector<std::string> rows;
+    for (std::size_t at = 0, end; at < r.out.size(); at = end + 1) {
+        end = std::min(r.out.find('\n', at), r.out.size());
+        std::size_t tab = r.out.find('\t', at), next = r.out.find('\t', tab + 1);
+        if (tab < end)
+            rows.push_back(r.out.substr(at, tab - at) + " " + r.out.substr(tab + 1, next - tab - 1));
+    }
+    EXPECT_EQ((std::vector<std::string>{"library 9787111111111", "community 9787111111111", "联合目录 9787111111111",
+                                        "Local 9787111111111", "z3950 2070409228"}),
+              rows)
+        << r.out;
+    EXPECT_NE(std::string::npos, r.out.find("\tLes misérables\tVictor Hugo ; préface de Guy Rosa\t"));
+    // The bad section named once, on standard error, and left out.
+    EXPECT_EQ(0u, r.err.find("[Catalogue Broken] charset=koi8")) << r.err;
+    EXPECT_EQ(std::string::npos, r.err.find("Broken", 20)) << r.err;
+}
+
 TEST(ConsoleLookup, BadCommandLinesNameTheOptionAndExitWithTwo)
 {
     const struct {
@@ -210,6 +256,10 @@ TEST(ConsoleLookup, BadCommandLinesNameTheOptionAndExitWithTwo)
         {"--community notaurl 978", "--community: notaurl is not an http or https address"},
         {"--sru ftp://x/db 978", "--sru: ftp://x/db is not an http or https address"},
         {"978 \"\"", "an ISBN argument is empty"},
+        {"--z3950 host/DB 978", "--z3950: host/DB is not HOST:PORT/DATABASE"},
+        {"--z3950 host:210 978", "--z3950: host:210 is not HOST:PORT/DATABASE"},
+        {"--z3950-format xml 978", "--z3950-format: xml is not marc21 or unimarc"},
+        {"--z3950-charset koi8 978", "--z3950-charset: koi8 is not a character set it knows"},
     };
     for (const auto& c : cases) {
         ChildResult r = Lookup(c.args);

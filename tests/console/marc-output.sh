@@ -95,6 +95,17 @@ book scraped-unimarc.mrc 9787000000032 | grep -q '^100    \$a ........d2008' || 
 has scraped.mrc 9787000000049 '245 10 $a Gödel, Escher, Bach / $c 𠮷田 著.' '100 0  $a 𠮷田.' \
   '020    $a 9787000000049 $c USD24.99'
 has scraped-unimarc.mrc 9787000000049 '200 1  $a Gödel, Escher, Bach $f 𠮷田 著' '700  0 $a 𠮷田 $4 070'
+
+# Z39.50 catalogues: records in GB2312 and in MARC-8 (marked UTF-8 by the
+# server) are written in UTF-8, marked so, and judged as any other.
+run z3950-gb2312.mrc unimarc 3 --z3950 "127.0.0.1:$zebra_legacy_port/unimarc" --z3950-format unimarc \
+  --z3950-charset gb2312
+field z3950-gb2312.mrc 200 | grep -q '^200 1  \$a Practical Test Engineering 实用测试工程 / \$f Alice Zhang, 李明著' ||
+  fail "z3950-gb2312.mrc: 200 of 9787111111111"
+field z3950-gb2312.mrc 100 | grep -q '^100    \$a .\{26\}50  ' || fail "z3950-gb2312.mrc: not marked UTF-8"
+wine "$lookup" $urls --format marc21 --z3950 "127.0.0.1:$zebra_legacy_port/accents" 2070409228 >"$dir/marc8.mrc" 2>/dev/null
+bash "$root/scripts/check-marc.sh" "$dir/marc8.mrc" marc21 || fail "marc8.mrc: check-marc.sh"
+field marc8.mrc 245 | grep -q "Les mise$(printf '\xcc\x81')rables" || fail "marc8.mrc: 245 not decoded from MARC-8"
 ls -l "$dir" | awk '/\.(mrc|xml)$/ { print $5, $NF }'
 [ $status = 0 ] && echo "1 passed, 0 failed" || echo "0 passed, 1 failed"
 exit $status

@@ -31,6 +31,12 @@ std::string ZebraBase(const std::string& database)
     return std::string("http://127.0.0.1:") + (port ? port : "0") + "/" + database;
 }
 
+std::string ZebraZ3950(const std::string& database, bool legacy)
+{
+    const char* port = std::getenv(legacy ? "QUILL_ZEBRA_LEGACY_PORT" : "QUILL_ZEBRA_PORT");
+    return std::string("127.0.0.1:") + (port ? port : "0") + "/" + database;
+}
+
 std::string DeadServerBase()
 {
     return "http://127.0.0.1:9";
