@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# menu-gallery.sh: builds the menu gallery and draws the sample menu in both
-# looks under the headless Wine prefix, writing
-# build/menu-gallery/classic.png and build/menu-gallery/flat.png.
+# menu-gallery.sh: builds the menu gallery and draws the sample menu and the
+# shelf menu in both looks under the headless Wine prefix, writing
+# build/menu-gallery/classic.png, flat.png, shelf-classic.png and
+# shelf-flat.png.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILL_BUILD:-$root/build}
@@ -19,7 +20,7 @@ bash "$root/scripts/wine-prefix.sh" "$WINEPREFIX" headless
 mkdir -p "$out"
 rm -f "$out"/*.bmp "$out"/*.png
 wine "$build/win64/tests/menu/menu_gallery.exe" "$(winepath -w "$out")" </dev/null
-for look in classic flat; do
+for look in classic flat shelf-classic shelf-flat; do
   convert "$out/$look.bmp" "$out/$look.png"
   rm "$out/$look.bmp"
   echo "$out/$look.png"

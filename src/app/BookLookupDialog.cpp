@@ -9,6 +9,7 @@
 #include "framework/Menu.h"
 #include "framework/PaintDC.h"
 #include "framework/WinApp.h"
+#include "lookup/ConfiguredSources.h"
 #include "lookup/ResultColumns.h"
 #include "lookup/SearchWorker.h"
 #include "present/Clipboard.h"
@@ -47,12 +48,17 @@ BEGIN_MESSAGE_MAP(BookLookupDialog, CDialog)
     ON_NOTIFY(NM_CLICK, IDC_RESULT_LIST, ShowSelection)
     ON_NOTIFY(NM_RCLICK, IDC_RESULT_LIST, ShowCopyMenu)
     ON_COMMAND(ID_COPY_ROW, CopySelection)
+    ON_COMMAND(ID_SHELF_ADD, AddToShelf)
+    ON_COMMAND(ID_SHELF_SAVE_AS, SaveShelfAs)
+    ON_COMMAND(ID_SHELF_CLEAR, ClearShelf)
+    ON_COMMAND(ID_SHELF_FOLDER, OpenShelfFolder)
+    ON_COMMAND(ID_SHELF_ABOUT, ShowAbout)
     ON_MESSAGE(WM_COVER_DOWNLOADED, OnCoverDownloaded)
 END_MESSAGE_MAP()
 
-BookLookupDialog::BookLookupDialog(const SourceConfig& sources, CWnd* parent)
+BookLookupDialog::BookLookupDialog(const SourceConfig& sources, const ShelfSettings& shelf, CWnd* parent)
     : CDialog(IDD_QUILLFIND_DIALOG, parent), sourceConfig(sources), lookupState(std::make_shared<LookupState>()),
-      icon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
+      desk(shelf), icon(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
 {
 }
 
@@ -64,6 +70,7 @@ void BookLookupDialog::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_HELP_LABEL, helpLink);
     DDX_Control(dx, IDC_INTRO_EDIT, introBox);
     DDX_Control(dx, IDC_SEARCH_BUTTON, searchButton);
+    DDX_Control(dx, IDC_SHELF_BUTTON, shelfButton);
     DDX_Control(dx, IDC_CREDIT_LABEL, creditLink);
     DDX_Control(dx, IDC_RESULT_LIST, resultsList);
     DDX_Text(dx, IDC_ISBN_EDIT, isbnText);
@@ -85,7 +92,42 @@ BOOL BookLookupDialog::OnInitDialog()
     SetUpToolTips();
     SetIcon(icon, TRUE);
     SetIcon(icon, FALSE);
+    SetUpShelf();
     return TRUE;
+}
+
+// The shelf menu's glyphs come from the toolbar strip: registered here as
+// their commands' shared glyphs, they are what the loaded menu shows.
+void BookLookupDialog::SetUpShelf()
+{
+    {
+        GlyphMenu glyphSource;
+        glyphSource.CreatePopupMenu();
+        for (UINT id : {ID_SHELF_SAVE_AS, ID_SHELF_CLEAR, ID_SHELF_FOLDER, ID_SHELF_ABOUT})
+            glyphSource.AppendItem(L"", MF_STRING, id, IDR_SHELF_GLYPHS);
+    }
+    shelfButton.LoadIcons(IDI_SHELF, 0);
+    shelfButton.SetMenu(IDR_SHELF_MENU, GetSafeHwnd());
+    std::string said = desk.Open();
+    const std::string problems = SearchStatus::ProblemsText(sourceConfig.problems);
+    if (!problems.empty())
+        said = said.empty() ? problems : problems + Cp936FromUtf8("；") + said;
+    SetStatusText(said);
+    ShowShelfCount();
+}
+
+void BookLookupDialog::ShowShelfCount()
+{
+    ::SetWindowTextW(GetDlgItem(IDC_SHELF_COUNT), MultiByteToWide(desk.CountText()).c_str());
+    HMENU popup = ::GetSubMenu(shelfButton.DropDownMenu(), 0);
+    const UINT state = MF_BYCOMMAND | (desk.Count() ? MF_ENABLED : MF_GRAYED);
+    ::EnableMenuItem(popup, ID_SHELF_SAVE_AS, state);
+    ::EnableMenuItem(popup, ID_SHELF_CLEAR, state);
+}
+
+void BookLookupDialog::SetStatusText(const std::string& text)
+{
+    ::SetWindowTextW(GetDlgItem(IDC_STATUS_LINE), MultiByteToWide(text).c_str());
 }
 
 void BookLookupDialog::AddAboutItem()
@@ -137,6 +179,11 @@ void BookLookupDialog::OnSysCommand(UINT command, LPARAM lParam)
         CDialog::OnSysCommand(command, lParam);
         return;
     }
+    ShowAbout();
+}
+
+void BookLookupDialog::ShowAbout()
+{
     AboutDialog about;
     about.DoModal();
 }
@@ -146,7 +193,20 @@ void BookLookupDialog::StartSearch()
     UpdateData(TRUE);
     const unsigned search = ++searchNumber;
     resultsList.DeleteAllRows();
-    for (const LookupSource& source : ConfiguredSources(sourceConfig)) {
+    // The previous book's introduction and cover must not stand beside this one's rows.
+    introText.clear();
+    shownIntro.clear();
+    shownIntroText.clear();
+    UpdateData(FALSE);
+    cover->Want(std::string());
+    // A scanner's next barcode replaces this one instead of joining it.
+    ::SendMessageW(GetDlgItem(IDC_ISBN_EDIT), EM_SETSEL, 0, -1);
+    searchedIsbn = isbnText;
+    searchFound.clear();
+    const std::vector<LookupSource> sources = ConfiguredSources(sourceConfig);
+    status.Start(sources);
+    SetStatusText(status.Text());
+    for (const LookupSource& source : sources) {
         auto publish = [box = mailbox, search, isbn = isbnText](const SourceOutcome& outcome) {
             box->Deliver(SearchPublication{search, isbn, outcome});
         };
@@ -166,7 +226,10 @@ LRESULT BookLookupDialog::OnPublish(WPARAM, LPARAM publication)
         shownIntro = outcome.values[kIntro];
         shownIntroText = outcome.text[kIntro];
     }
+    status.Answer(outcome);
+    SetStatusText(status.Text());
     if (outcome.Found()) {
+        searchFound.push_back(outcome);
         std::vector<std::string> shown =
             RowUtf8Texts(WideToMultiByte(MultiByteToWide(published.isbn), CP_UTF8), outcome);
         shown.push_back(WideToMultiByte(MultiByteToWide(SourceCaption(outcome)), CP_UTF8));
@@ -247,6 +310,7 @@ void BookLookupDialog::ShowCopyMenu(NMHDR*, LRESULT* result)
     POINT cursor{};
     ::GetCursorPos(&cursor);
     menu.AppendMenu(MF_STRING, ID_COPY_ROW, Cp936FromUtf8("复制"));
+    menu.AppendMenu(MF_STRING, ID_SHELF_ADD, Cp936FromUtf8("加入书架"));
     menu.TrackPopupMenu(TPM_RIGHTBUTTON, cursor.x + kMenuOffsetX, cursor.y, *this);
     *result = 0;
 }
@@ -260,4 +324,47 @@ void BookLookupDialog::CopySelection()
     }
     if (PutTextOnClipboard(GetSafeHwnd(), RowClipboardText(resultsList, row), RowClipboardUnicode(resultsList, row)))
         MessageBox(Cp936FromUtf8("已将数据存入剪贴板"), std::string(), MB_OK);
+}
+
+int BookLookupDialog::OutcomeOfRow(int row) const
+{
+    for (std::size_t i = 0; i < searchFound.size(); ++i) {
+        bool same = resultsList.GetColumnText(row, 0) == searchedIsbn;
+        for (std::size_t slot = 0; same && slot < kIntro; ++slot)
+            same = resultsList.GetColumnText(row, ColumnOfSlot(static_cast<Slot>(slot))) == searchFound[i].values[slot];
+        if (same)
+            return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void BookLookupDialog::AddToShelf()
+{
+    const int row = resultsList.GetNextItem(-1, LVNI_SELECTED);
+    const int found = row < 0 ? -1 : OutcomeOfRow(row);
+    if (found < 0) {
+        AfxMessageBox(Cp936FromUtf8(kNoSelection));
+        return;
+    }
+    const bool added = desk.Add(GetSafeHwnd(), searchedIsbn, searchFound, static_cast<std::size_t>(found));
+    ShowShelfCount();
+    // Back to the ISBN box, its text selected: the next scan is the next book.
+    if (added)
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(static_cast<HWND>(GetDlgItem(IDC_ISBN_EDIT))), TRUE);
+}
+
+void BookLookupDialog::SaveShelfAs()
+{
+    desk.SaveAs(GetSafeHwnd());
+}
+
+void BookLookupDialog::ClearShelf()
+{
+    desk.Clear(GetSafeHwnd());
+    ShowShelfCount();
+}
+
+void BookLookupDialog::OpenShelfFolder()
+{
+    desk.OpenFolder();
 }

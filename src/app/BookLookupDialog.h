@@ -1,7 +1,10 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "app/SearchStatus.h"
+#include "app/ShelfDesk.h"
 #include "controls/HoverButton.h"
 #include "controls/HyperLinkLabel.h"
 #include "framework/Dialog.h"
@@ -16,12 +19,15 @@
 
 class SearchMailbox;
 
-// The main window: the ISBN box, the search, the result list, the
+// The main window: the ISBN box, the search, the result list with the
+// status line of its sources, the shelf with its button and count, the
 // introduction box and the cover frame.
 class BookLookupDialog : public CDialog {
 public:
-    // sources: where the searches look; the profile's or the built-in base URLs.
-    explicit BookLookupDialog(const SourceConfig& sources = SourceConfig(), CWnd* parent = nullptr);
+    // sources: where the searches look; the profile's or the built-in base
+    // URLs. shelf: where kept records go; none by default.
+    explicit BookLookupDialog(const SourceConfig& sources = SourceConfig(),
+                              const ShelfSettings& shelf = ShelfSettings(), CWnd* parent = nullptr);
     ~BookLookupDialog() override;
 
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -37,6 +43,7 @@ private:
     HyperLinkLabel helpLink;
     CEdit introBox;
     HoverButton searchButton;
+    HoverButton shelfButton;
     HyperLinkLabel creditLink;
     SortingList resultsList;
     std::string isbnText;
@@ -46,6 +53,11 @@ private:
     std::string shownIntroText;  // its UTF-8 form, which the box shows
     // Numbers the searches, so that a worker of an earlier one publishes nothing.
     unsigned searchNumber = 0;
+    // The current search: its ISBN and the outcomes that found the book.
+    std::string searchedIsbn;
+    std::vector<SourceOutcome> searchFound;
+    SearchStatus status;
+    ShelfDesk desk;
     HICON icon;
     CToolTipCtrl toolTips;
 
@@ -60,6 +72,11 @@ protected:
     void ShowSelection(NMHDR*, LRESULT* result);
     void ShowCopyMenu(NMHDR*, LRESULT* result);
     void CopySelection();
+    void AddToShelf();
+    void SaveShelfAs();
+    void ClearShelf();
+    void OpenShelfFolder();
+    void ShowAbout();
     LRESULT OnCoverDownloaded(WPARAM, LPARAM download);
 
     DECLARE_MESSAGE_MAP()
@@ -68,6 +85,12 @@ private:
     void AddAboutItem();
     void SetUpLinks();
     void SetUpToolTips();
+    void SetUpShelf();
+    // The count, and the shelf menu's items that act on records grayed when there are none.
+    void ShowShelfCount();
+    void SetStatusText(const std::string& text);
+    // The index in searchFound of the outcome that row shows, or -1.
+    int OutcomeOfRow(int row) const;
     // The cover URL of the last row that has one; empty when none has.
     std::string CoverUrlOfRows() const;
 

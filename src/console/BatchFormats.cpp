@@ -2,6 +2,7 @@
 
 #include "console/ConsoleOutput.h"
 #include "lookup/BookRecord.h"
+#include "lookup/CsvRows.h"
 #include "lookup/ResultColumns.h"
 #include "marc/Iso2709.h"
 #include "marc/MarcPrice.h"
@@ -9,18 +10,8 @@
 
 namespace {
 
-const char kIntroTitle[] = "简介";
 const char* const kJsonKeys[kSlotCount] = {"classification", "title",   "authors", "publisher", "pages", "size",
                                            "date",           "edition", "price",   "cover",     "intro"};
-
-std::string CsvRecord(const std::string& isbn, const SourceOutcome& found, bool withIntro)
-{
-    std::string line = CsvField(found.name) + "," + CsvField(isbn);
-    std::size_t slots = withIntro ? kSlotCount : kIntro;
-    for (std::size_t slot = 0; slot < slots; ++slot)
-        line += "," + CsvField(found.values[slot]);
-    return line + "\r\n";
-}
 
 std::string JsonLine(const std::string& isbn, const SourceOutcome& source, bool withIntro)
 {
@@ -93,15 +84,7 @@ std::string FormatHeader(OutputFormat format, bool withIntro)
 {
     if (format == OutputFormat::MarcXml)
         return MarcXmlHeader();
-    if (format != OutputFormat::Csv)
-        return std::string();
-    std::string header = "\xEF\xBB\xBF"
-                         "来源";
-    for (const ResultColumn& column : kResultColumns)
-        header += "," + std::string(column.heading);
-    if (withIntro)
-        header += "," + std::string(kIntroTitle);
-    return header + "\r\n";
+    return format == OutputFormat::Csv ? CsvHeader(withIntro) : std::string();
 }
 
 std::string FormatFooter(OutputFormat format)
@@ -120,7 +103,7 @@ std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, boo
         if (format == OutputFormat::Jsonl)
             out += JsonLine(outcome.isbn, source, withIntro);
         else if (source.Found())
-            out += format == OutputFormat::Csv ? CsvRecord(outcome.isbn, source, withIntro)
+            out += format == OutputFormat::Csv ? CsvRow(source.name, outcome.isbn, source.values, withIntro)
                                                : FormatRow(outcome.isbn, source, withIntro) + "\n";
     }
     return out;
@@ -137,16 +120,6 @@ std::string FormatReport(const LookupOutcome& outcome)
     if (out.empty() && !outcome.Found())
         out = "not found: " + outcome.isbn + "\n";
     return out;
-}
-
-std::string CsvField(const std::string& value)
-{
-    if (value.find_first_of(",\"\r\n") == std::string::npos)
-        return value;
-    std::string quoted = "\"";
-    for (char c : value)
-        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
 }
 
 std::string JsonString(const std::string& value)

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "console/LookupOutcome.h"
+#include "lookup/CsvRows.h"  // CsvField
 #include "marc/BookMarcRecord.h"
 
 enum class OutputFormat { Tsv, Csv, Jsonl, Marc21, Unimarc, MarcXml };
@@ -23,9 +24,6 @@ std::string FormatOutcome(const LookupOutcome& outcome, OutputFormat format, boo
 // Standard error for one ISBN: "invalid: TEXT", "not found: ISBN", or one
 // "failed: ISBN SOURCE REASON" per source that could not answer.
 std::string FormatReport(const LookupOutcome& outcome);
-
-// One RFC 4180 field: quoted when it holds a comma, a quote or a line break.
-std::string CsvField(const std::string& value);
 
 // A JSON string literal of UTF-8 text.
 std::string JsonString(const std::string& value);

@@ -50,6 +50,8 @@ public:
     // Loads menu template menuId; a click opens its first submenu, and the
     // chosen command goes to target (the parent when null).
     BOOL SetMenu(UINT menuId, HWND target);
+    // The loaded menu template's handle, none before SetMenu.
+    HMENU DropDownMenu() const { return dropDownMenu.GetSafeHandle(); }
     void SetCursor(CursorHandle newCursor) { cursor = std::move(newCursor); }
     void SetFlat(bool on);
     void SetAlignment(unsigned char imageAlignment);

@@ -141,6 +141,8 @@ TEST(MainWindow, EnterElsewhereMovesTheFocusAndDoesNotSearch)
         h.PressKey(h.Item(IDC_RESULT_LIST), VK_RETURN);
         EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(IDC_SEARCH_BUTTON); }));
         h.PressKey(h.Item(IDC_SEARCH_BUTTON), VK_RETURN);
+        EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(IDC_SHELF_BUTTON); }));
+        h.PressKey(h.Item(IDC_SHELF_BUTTON), VK_RETURN);
         EXPECT_TRUE(WaitFor([&] { return h.FocusedWindow() == h.Item(IDC_INTRO_EDIT); }));
         // A search would have started its workers while the key was handled.
         EXPECT_EQ(started, BookLookupDialogProbe::Lookup(dialog).WorkersStarted());

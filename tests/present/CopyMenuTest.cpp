@@ -50,9 +50,11 @@ TEST(CopyMenu, RightClickOffersCopyBesideThePointerAndChoosingItCopiesTheRow)
         HWND menu = WaitForOpenMenu();
         ASSERT_TRUE(menu);
         HMENU items = reinterpret_cast<HMENU>(::SendMessageW(menu, MN_GETHMENU, 0, 0));
-        EXPECT_EQ(1, ::GetMenuItemCount(items));
+        EXPECT_EQ(2, ::GetMenuItemCount(items));
         EXPECT_EQ(ID_COPY_ROW, ::GetMenuItemID(items, 0));
         EXPECT_EQ(L"复制", ItemText(items, 0));
+        EXPECT_EQ(ID_SHELF_ADD, ::GetMenuItemID(items, 1));
+        EXPECT_EQ(L"加入书架", ItemText(items, 1));
         RECT placed{};
         ::GetWindowRect(menu, &placed);
         EXPECT_EQ(280, placed.left);

@@ -4,6 +4,7 @@
 
 #include "TestServer.h"
 #include "WaitFor.h"
+#include "framework/CodePage.h"
 #include "resource.h"
 
 namespace {
@@ -41,7 +42,7 @@ AppCopy::AppCopy(const std::wstring& exe, const std::wstring& tag)
     copy = folder + L"\\Quillfind.exe";
     ::CopyFileW(exe.c_str(), copy.c_str(), FALSE);
     std::string ini = "[Sources]\ncommunity=" + TestServerBase() + "\nlibrary=" + TestServerBase() +
-                      "\ncovers=" + TestServerBase() + "/lpic/\n";
+                      "\ncovers=" + TestServerBase() + "/lpic/\n[Shelf]\nfile=" + WideToMultiByte(ShelfPath()) + "\n";
     FILE* file = _wfopen((folder + L"\\Quillfind.ini").c_str(), L"wb");
     std::fwrite(ini.data(), 1, ini.size(), file);
     std::fclose(file);
@@ -62,7 +63,20 @@ AppCopy::~AppCopy()
         ::TerminateProcess(process.GetSafeHandle(), 1);
     ::DeleteFileW(copy.c_str());
     ::DeleteFileW((Folder(copy) + L"\\Quillfind.ini").c_str());
+    for (const wchar_t* suffix : {L"", L".torn", L".bak"})
+        ::DeleteFileW((ShelfPath() + suffix).c_str());
     ::RemoveDirectoryW(Folder(copy).c_str());
+}
+
+void AppCopy::Kill()
+{
+    ::TerminateProcess(process.GetSafeHandle(), 1);
+    ::WaitForSingleObject(process.GetSafeHandle(), 5000);
+}
+
+std::wstring AppCopy::ShelfPath() const
+{
+    return Folder(copy) + L"\\shelf.mrc";
 }
 
 HWND AppCopy::WaitForMainWindow() const

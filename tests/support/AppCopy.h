@@ -7,7 +7,8 @@
 
 // The program at exe, copied to a folder of its own (named after tag) with
 // a Quillfind.ini beside it that points every source at the test catalogue
-// service, and started. The copy is removed with the object.
+// service and the shelf at shelf.mrc in that folder, and started. The copy
+// is removed with the object.
 class AppCopy {
 public:
     AppCopy(const std::wstring& exe, const std::wstring& tag);
@@ -19,6 +20,9 @@ public:
     HWND WaitForMainWindow() const;
     // Its exit code once it has ended within timeoutMs; STILL_ACTIVE otherwise.
     DWORD WaitForExit(DWORD timeoutMs) const;
+    // Ends it at once, as a crash or the task manager would.
+    void Kill();
+    std::wstring ShelfPath() const;
 
 private:
     std::wstring copy;

@@ -18,7 +18,13 @@ void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>&
 
 void RunMainWindow(const SourceConfig& sources, const std::function<void(DialogHarness&, BookLookupDialog&)>& script)
 {
-    BookLookupDialog dialog(sources);
+    RunMainWindow(sources, ShelfSettings(), script);
+}
+
+void RunMainWindow(const SourceConfig& sources, const ShelfSettings& shelf,
+                   const std::function<void(DialogHarness&, BookLookupDialog&)>& script)
+{
+    BookLookupDialog dialog(sources, shelf);
     DialogHarness harness;
     harness.Run(dialog, [&](DialogHarness& h) { script(h, dialog); });
 }
@@ -36,6 +42,11 @@ SortingList& BookLookupDialogProbe::ResultList(BookLookupDialog& dialog)
 CoverFrame& BookLookupDialogProbe::Cover(BookLookupDialog& dialog)
 {
     return *dialog.cover;
+}
+
+ShelfDesk& BookLookupDialogProbe::Desk(BookLookupDialog& dialog)
+{
+    return dialog.desk;
 }
 
 bool SearchesDone(BookLookupDialog& dialog)
@@ -86,12 +97,12 @@ void ClickRow(DialogHarness& h, int row, bool rightButton)
     ::PostMessageW(list, rightButton ? WM_RBUTTONUP : WM_LBUTTONUP, 0, where);
 }
 
-MessageBoxRecorder::MessageBoxRecorder()
+MessageBoxRecorder::MessageBoxRecorder(int answer)
 {
-    SetMessageBoxHook([this](const std::wstring& text, const std::wstring& caption, UINT type) {
+    SetMessageBoxHook([this, answer](const std::wstring& text, const std::wstring& caption, UINT type) {
         std::lock_guard<std::mutex> hold(mutex);
         boxes.push_back(Box{WideToMultiByte(text, CP_UTF8), caption, type});
-        return IDOK;
+        return answer;
     });
 }
 

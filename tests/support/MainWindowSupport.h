@@ -12,6 +12,8 @@
 
 class BookLookupDialog;
 class CoverFrame;
+class ShelfDesk;
+struct ShelfSettings;
 class LookupState;
 class SortingList;
 
@@ -21,6 +23,7 @@ public:
     static LookupState& Lookup(BookLookupDialog& dialog);
     static SortingList& ResultList(BookLookupDialog& dialog);
     static CoverFrame& Cover(BookLookupDialog& dialog);
+    static ShelfDesk& Desk(BookLookupDialog& dialog);
 };
 
 // Every worker started so far has published and ended.
@@ -29,6 +32,8 @@ bool SearchesDone(BookLookupDialog& dialog);
 // Runs the main window against the test catalogue service, or the sources given.
 void RunMainWindow(const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
 void RunMainWindow(const SourceConfig& sources, const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
+void RunMainWindow(const SourceConfig& sources, const ShelfSettings& shelf,
+                   const std::function<void(DialogHarness&, BookLookupDialog&)>& script);
 
 // Searches for isbn (UTF-8) as a scanner would and waits until the
 // search's workers have ended, so its rows are all in.
@@ -49,7 +54,8 @@ public:
         std::wstring caption;
         UINT type;
     };
-    MessageBoxRecorder();
+    // Each box answers answer, as if that button were pressed.
+    explicit MessageBoxRecorder(int answer = IDOK);
     ~MessageBoxRecorder();
     std::vector<Box> Boxes();
 

@@ -1,9 +1,12 @@
-// menu_gallery OUTDIR: loads the sample menu and draws its first popup in
-// the flat and the classic look, each item unselected (left) and selected
-// (right), into OUTDIR/flat.bmp and OUTDIR/classic.bmp (24-bit).
+// menu_gallery OUTDIR: loads the sample menu and the program's shelf menu
+// and draws their first popups in the flat and the classic look, each item
+// unselected (left) and selected (right), into OUTDIR/flat.bmp,
+// OUTDIR/classic.bmp, OUTDIR/shelf-flat.bmp and OUTDIR/shelf-classic.bmp
+// (24-bit). The shelf menu is drawn as an empty shelf shows it.
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -11,11 +14,29 @@
 #include "GalleryResources.h"
 #include "XpFacts.h"
 #include "menu/GlyphMenu.h"
+#include "resource.h"
 
 namespace {
 
 constexpr int kGap = 8;
-const UINT kGlyphCommands[] = {ID_GALLERY_OPEN, ID_GALLERY_SAVE, ID_GALLERY_PRINT, ID_GALLERY_BOLD, ID_GALLERY_EXIT};
+
+// A menu to draw: its template, the toolbar whose strip gives its commands'
+// glyphs, and the items grayed.
+struct Sample {
+    UINT menu;
+    UINT toolBar;
+    std::vector<UINT> glyphCommands;
+    std::vector<UINT> grayed;
+};
+
+const Sample kGallery{IDM_GALLERY,
+                      IDR_GALLERY_GLYPHS,
+                      {ID_GALLERY_OPEN, ID_GALLERY_SAVE, ID_GALLERY_PRINT, ID_GALLERY_BOLD, ID_GALLERY_EXIT},
+                      {}};
+const Sample kShelf{IDR_SHELF_MENU,
+                    IDR_SHELF_GLYPHS,
+                    {ID_SHELF_SAVE_AS, ID_SHELF_CLEAR, ID_SHELF_FOLDER, ID_SHELF_ABOUT},
+                    {ID_SHELF_SAVE_AS, ID_SHELF_CLEAR}};
 
 struct Item {
     UINT id = 0;
@@ -26,12 +47,12 @@ struct Item {
 
 // The toolbar's glyphs become the shared glyphs of their commands, which the
 // loaded menu's items then show.
-void RegisterGlyphs()
+void RegisterGlyphs(const Sample& sample)
 {
     GlyphMenu source;
     source.CreatePopupMenu();
-    for (UINT id : kGlyphCommands)
-        source.AppendItem(L"", MF_STRING, id, IDR_GALLERY_GLYPHS);
+    for (UINT id : sample.glyphCommands)
+        source.AppendItem(L"", MF_STRING, id, sample.toolBar);
 }
 
 std::vector<Item> MeasuredItems(GlyphMenu& level)
@@ -139,7 +160,7 @@ bool DrawGallery(GlyphMenu& level, const std::vector<Item>& items, const std::st
     return written;
 }
 
-bool DrawLook(const char* theme, const std::string& path, HBITMAP bulletMark, COLORREF menuColour)
+bool DrawLook(const Sample& sample, const char* theme, const std::string& path, HBITMAP bulletMark, COLORREF menuColour)
 {
     // Wine's menu colour is white, on which the classic look's lightened
     // and embossed parts vanish; the picture uses the classic scheme's.
@@ -149,13 +170,15 @@ bool DrawLook(const char* theme, const std::string& path, HBITMAP bulletMark, CO
     XpFacts facts(theme);
     SystemFacts::Install(&facts);
     GlyphMenu::RedetectPlatformLook();
-    RegisterGlyphs();
+    RegisterGlyphs(sample);
     GlyphMenu menu;
     bool drawn = false;
-    if (menu.LoadMenu(IDM_GALLERY)) {
+    if (menu.LoadMenu(sample.menu)) {
         HMENU popup = ::GetSubMenu(menu.GetSafeHandle(), 0);
         // A checked-state bitmap of its own makes the item a radio item.
         ::SetMenuItemBitmaps(popup, ID_GALLERY_LARGE, MF_BYCOMMAND, nullptr, bulletMark);
+        for (UINT id : sample.grayed)
+            ::EnableMenuItem(popup, id, MF_BYCOMMAND | MF_GRAYED);
         auto* level = dynamic_cast<GlyphMenu*>(CMenu::FromHandlePermanent(popup));
         drawn = level && DrawGallery(*level, MeasuredItems(*level), path);
     }
@@ -175,8 +198,12 @@ int main(int argc, char** argv)
     const std::string dir = argv[1];
     HBITMAP bulletMark = ::CreateBitmap(8, 8, 1, 1, nullptr);
     // Flat first: its glyphs get their faded and shadow variants.
-    const bool ok = DrawLook(kLunaTheme, dir + "/flat.bmp", bulletMark, ::GetSysColor(COLOR_MENU)) &&
-                    DrawLook(kClassicTheme, dir + "/classic.bmp", bulletMark, RGB(212, 208, 200));
+    bool ok = true;
+    for (const auto& [sample, prefix] : {std::make_pair(&kGallery, ""), std::make_pair(&kShelf, "shelf-")}) {
+        ok = ok &&
+             DrawLook(*sample, kLunaTheme, dir + "/" + prefix + "flat.bmp", bulletMark, ::GetSysColor(COLOR_MENU)) &&
+             DrawLook(*sample, kClassicTheme, dir + "/" + prefix + "classic.bmp", bulletMark, RGB(212, 208, 200));
+    }
     ::DeleteObject(bulletMark);
     if (!ok)
         std::fprintf(stderr, "menu_gallery: could not draw the menu\n");
