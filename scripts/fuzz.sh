@@ -57,7 +57,7 @@ harness() {
 }
 
 { [ -z "$only" ] || [ "$only" = page_scan ]; } && page_seeds "$out/page_scan.seeds"
-harness page_scan    "tests/fuzz/PageScanFuzz.cpp src/lookup/Extraction.cpp src/lookup/CommunitySource.cpp src/lookup/LibrarySource.cpp src/lookup/PageUrls.cpp src/lookup/PageResult.cpp src/lookup/PageText.cpp src/lookup/SourceOutcome.cpp src/marc/MarcText.cpp" "$out/page_scan.seeds"
+harness page_scan    "tests/fuzz/PageScanFuzz.cpp src/lookup/Extraction.cpp src/lookup/CommunitySource.cpp src/lookup/LibrarySource.cpp src/lookup/PageUrls.cpp src/lookup/PageResult.cpp src/lookup/PageText.cpp src/lookup/SourceOutcome.cpp src/marc/MarcText.cpp src/marc/IsbnCleaning.cpp" "$out/page_scan.seeds"
 harness page_text    "tests/fuzz/PageTextFuzz.cpp src/lookup/PageText.cpp src/marc/MarcText.cpp" "$root/tests/fuzz/corpus/page_text"
 harness headings     "tests/fuzz/HeadingsFuzz.cpp src/listctrl/HeadingSpec.cpp" "$root/tests/fuzz/corpus/headings"
 harness column_state "tests/fuzz/ColumnStateFuzz.cpp src/listctrl/ColumnState.cpp src/framework/Archive.cpp src/framework/MemFile.cpp src/framework/ProfileBinary.cpp" "$root/tests/fuzz/corpus/column_state"
