@@ -185,7 +185,7 @@ TEST(MainWindow, TwoHundredSearchesLeaveNoGdiOrUserObjects)
             ASSERT_TRUE(search(i));
         unsigned long gdi = 0, windows = 0;
         h.OnUiThread([&] {
-            gdi = LiveGdiObjects();
+            gdi = LiveGdiObjectsBesideCaret();
             windows = LiveWindows();
         });
         ASSERT_GT(gdi, 0u);
@@ -193,7 +193,7 @@ TEST(MainWindow, TwoHundredSearchesLeaveNoGdiOrUserObjects)
         for (int i = 0; i < 200; ++i)
             ASSERT_TRUE(search(i));
         h.OnUiThread([&] {
-            EXPECT_LE(LiveGdiObjects(), gdi);
+            EXPECT_LE(LiveGdiObjectsBesideCaret(), gdi);
             EXPECT_LE(LiveWindows(), windows);
         });
         h.Close();

@@ -35,6 +35,14 @@ unsigned long LiveGdiObjects()
     return count;
 }
 
+unsigned long LiveGdiObjectsBesideCaret()
+{
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof(thread);
+    const bool caret = ::GetGUIThreadInfo(::GetCurrentThreadId(), &thread) && thread.hwndCaret;
+    return LiveGdiObjects() - (caret ? 1 : 0);
+}
+
 unsigned long LiveWindows()
 {
     unsigned long count = 0;
