@@ -41,7 +41,7 @@ TEST(Shutdown, ARecordTheShelfCountedSurvivesTheProcessBeingKilled)
     ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"9787111111111"));
     ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
     // A cold program under a loaded machine: a longer deadline.
-    ASSERT_TRUE(WaitFor([&] { return ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 2; }, 60000));
     ::PostMessageW(list, WM_KEYDOWN, VK_HOME, 1);
     ASSERT_TRUE(WaitFor([&] { return ::SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1; }));
     ::PostMessageW(dialog, WM_COMMAND, ID_SHELF_ADD, 0);
