@@ -226,12 +226,12 @@ TEST(BookMarcRecord, ComposedFields)
     row[kEdition] = "Anniversary ed.";
     row[kPages] = "322";
     row[kPrice] = "USD29.95";
-    row[kCoverUrl] = "http://h/lpic/";
     struct Case {
         const char* isbn;
         MarcFlavour flavour;
         const char* tag;
         const char* fields;
+        const char* cover = "http://h/lpic/";
     } cases[] = {
         {"9780201835953", MarcFlavour::Marc21, "100", "100 1 $aBrooks, Frederick P.,$cJr."},
         {"9780201835953", MarcFlavour::Marc21, "700", "700 0 $a汪颖,$etranslator."},
@@ -250,9 +250,12 @@ TEST(BookMarcRecord, ComposedFields)
         {"9780201835953", MarcFlavour::Unimarc, "700", "700  1$aBrooks$bFrederick P.$cJr.$4070"},
         {"9780201835953", MarcFlavour::Unimarc, "702", "702  0$a汪颖$4730"},
         {"9780201835953", MarcFlavour::Unimarc, "856", ""},
+        {"9780201835953", MarcFlavour::Unimarc, "856", "", "http://h/lpic/."},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.fields, FieldsOf(Composed(c.isbn, {row}, c.flavour), c.tag)) << c.tag;
+    for (const Case& c : cases) {
+        row[kCoverUrl] = c.cover;
+        EXPECT_EQ(c.fields, FieldsOf(Composed(c.isbn, {row}, c.flavour), c.tag)) << c.tag << " " << c.cover;
+    }
     const MarcRecord composed =
         ComposeBookRecord("9780201835953", {row}, nullptr, MarcFlavour::Marc21, MarcFlavour::Marc21, kMade);
     EXPECT_EQ("7i", composed.leader.substr(17, 2));
