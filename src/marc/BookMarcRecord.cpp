@@ -31,8 +31,9 @@ std::string RecordValue(const std::string& value)
         for (const char* end : {" /", " :", " ;", " ="})
             if (kept.size() >= 2 && kept.compare(kept.size() - 2, 2, end) == 0)
                 mark = true;
+        // Marks alone (",.") are no value: the columns show nothing, and a title must then be devised.
         if (!mark)
-            return kept;
+            return MarcValue(kept).empty() ? std::string() : kept;
         kept.resize(kept.size() - 2);
     }
 }
