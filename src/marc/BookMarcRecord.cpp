@@ -31,8 +31,9 @@ std::string RecordValue(const std::string& value)
         for (const char* end : {" /", " :", " ;", " ="})
             if (kept.size() >= 2 && kept.compare(kept.size() - 2, 2, end) == 0)
                 mark = true;
+        // Marks alone (",.") are no value: the columns show nothing, and a title must then be devised.
         if (!mark)
-            return kept;
+            return MarcValue(kept).empty() ? std::string() : kept;
         kept.resize(kept.size() - 2);
     }
 }
@@ -193,13 +194,17 @@ void AddIsbnFields(MarcRecord& record, MarcFlavour flavour, const std::string& i
     AddField(record, DataField(tag, ' ', ' ', {{priceCode, price}}));
 }
 
-// A cover address names a file: something after the last "/" of its path.
+// A cover address names a file: something after the last "/" of its path other than "." or "..", which
+// name a directory (and the column, losing a final ".", would show an address without a file).
 bool NamesFile(const std::string& url)
 {
     const std::string path = url.substr(0, url.find_first_of("?#"));
     const std::size_t scheme = path.find("://");
     const std::size_t hostEnd = path.find('/', scheme == std::string::npos ? 0 : scheme + 3);
-    return hostEnd != std::string::npos && path.find_last_of('/') + 1 < path.size();
+    if (hostEnd == std::string::npos)
+        return false;
+    const std::string file = path.substr(path.find_last_of('/') + 1);
+    return !file.empty() && file != "." && file != "..";
 }
 
 MarcField CoverField(MarcFlavour flavour, const std::string& url)

@@ -182,6 +182,15 @@ bool IsLatinName(const std::string& name)
     return !name.empty();
 }
 
+// Punctuation alone (",.", "-") names nobody: it would make an access point of marks.
+bool HasNameCharacter(const std::string& text)
+{
+    for (unsigned char c : text)
+        if (c >= 0x80 || (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z'))
+            return true;
+    return false;
+}
+
 PersonalName NameOf(const Part& part)
 {
     PersonalName person;
@@ -242,7 +251,7 @@ std::vector<PersonalName> SplitPersonalNames(const std::string& statement)
         }
     std::vector<PersonalName> names;
     for (const Part& part : parts)
-        if (!part.text.empty())
+        if (HasNameCharacter(part.text))
             names.push_back(NameOf(part));
     return names;
 }

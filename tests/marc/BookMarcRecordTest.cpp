@@ -215,7 +215,8 @@ TEST(BookMarcRecord, PublicationYear)
 }
 
 // Web values as the fields of each flavour hold them: access points, full stops kept, no ISBD marks at
-// UNIMARC's subfield ends, the price never on a cancelled ISBN, no link without a file.
+// UNIMARC's subfield ends, the price never on a cancelled ISBN, no link without a file, no value or name of
+// marks alone.
 TEST(BookMarcRecord, ComposedFields)
 {
     ResultFields row{};
@@ -232,6 +233,9 @@ TEST(BookMarcRecord, ComposedFields)
         MarcFlavour flavour;
         const char* tag;
         const char* fields;
+        // One value changed from the row's.
+        std::size_t slot = kCoverUrl;
+        const char* value = "http://h/lpic/";
     } cases[] = {
         {"9780201835953", MarcFlavour::Marc21, "100", "100 1 $aBrooks, Frederick P.,$cJr."},
         {"9780201835953", MarcFlavour::Marc21, "700", "700 0 $a汪颖,$etranslator."},
@@ -250,9 +254,16 @@ TEST(BookMarcRecord, ComposedFields)
         {"9780201835953", MarcFlavour::Unimarc, "700", "700  1$aBrooks$bFrederick P.$cJr.$4070"},
         {"9780201835953", MarcFlavour::Unimarc, "702", "702  0$a汪颖$4730"},
         {"9780201835953", MarcFlavour::Unimarc, "856", ""},
+        {"9780201835953", MarcFlavour::Unimarc, "856", "", kCoverUrl, "http://h/lpic/."},
+        {"9780201835953", MarcFlavour::Unimarc, "200", "200 1 $a[Untitled]$f(美) Frederick P. Brooks, Jr. 著 / 汪颖 译",
+         kTitle, ",."},
+        {"9780201835953", MarcFlavour::Marc21, "700", "", kAuthor, "汪颖 / ,."},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.fields, FieldsOf(Composed(c.isbn, {row}, c.flavour), c.tag)) << c.tag;
+    for (const Case& c : cases) {
+        ResultFields values = row;
+        values[c.slot] = c.value;
+        EXPECT_EQ(c.fields, FieldsOf(Composed(c.isbn, {values}, c.flavour), c.tag)) << c.tag << " " << c.value;
+    }
     const MarcRecord composed =
         ComposeBookRecord("9780201835953", {row}, nullptr, MarcFlavour::Marc21, MarcFlavour::Marc21, kMade);
     EXPECT_EQ("7i", composed.leader.substr(17, 2));
