@@ -13,24 +13,6 @@
 
 namespace {
 
-TEST(Shutdown, ClosingWhileBothWorkersWaitOnAStalledServerEndsCleanly)
-{
-    AppCopy app(QUILL_APP_EXE, L"shutdown");
-    HWND dialog = app.WaitForMainWindow();
-    ASSERT_NE(nullptr, dialog);
-
-    HWND edit = ::GetDlgItem(dialog, IDC_ISBN_EDIT);
-    ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"stall"));
-    ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
-    WaitFor(
-        [] { return ServerRequestCount("/isbn/stall/") > 0 && ServerRequestCount("/BookSearch.aspx?ISBN=stall") > 0; });
-    ASSERT_EQ(1, ServerRequestCount("/isbn/stall/"));
-    ASSERT_EQ(1, ServerRequestCount("/BookSearch.aspx?ISBN=stall"));
-
-    ::PostMessageW(dialog, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0u, app.WaitForExit(5000));
-}
-
 // Killed right after the window counts the record: it is on the disk whole.
 TEST(Shutdown, ARecordTheShelfCountedSurvivesTheProcessBeingKilled)
 {
@@ -64,6 +46,24 @@ TEST(Shutdown, ARecordTheShelfCountedSurvivesTheProcessBeingKilled)
     EXPECT_EQ(1u, scan.records);
     EXPECT_EQ(bytes.size(), scan.wholeBytes);
     EXPECT_NE(std::string::npos, bytes.find("9787111111111"));
+}
+
+TEST(Shutdown, ClosingWhileBothWorkersWaitOnAStalledServerEndsCleanly)
+{
+    AppCopy app(QUILL_APP_EXE, L"shutdown");
+    HWND dialog = app.WaitForMainWindow();
+    ASSERT_NE(nullptr, dialog);
+
+    HWND edit = ::GetDlgItem(dialog, IDC_ISBN_EDIT);
+    ::SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"stall"));
+    ::PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
+    WaitFor(
+        [] { return ServerRequestCount("/isbn/stall/") > 0 && ServerRequestCount("/BookSearch.aspx?ISBN=stall") > 0; });
+    ASSERT_EQ(1, ServerRequestCount("/isbn/stall/"));
+    ASSERT_EQ(1, ServerRequestCount("/BookSearch.aspx?ISBN=stall"));
+
+    ::PostMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0u, app.WaitForExit(5000));
 }
 
 }
