@@ -19,7 +19,9 @@ BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param)
     auto* found = reinterpret_cast<Found*>(param);
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hwnd, &pid);
-    if (pid == found->process && ::GetDlgItem(hwnd, IDC_ISBN_EDIT)) {
+    // Visible once its initialisation is done, which would otherwise empty a
+    // box filled in before.
+    if (pid == found->process && ::IsWindowVisible(hwnd) && ::GetDlgItem(hwnd, IDC_ISBN_EDIT)) {
         found->dialog = hwnd;
         return FALSE;
     }
